@@ -36,7 +36,7 @@ void FixedLine::putRight(std::size_t first, std::size_t count, std::string value
 void FixedLine::putTwoDigits(std::size_t first, std::string value)
 {
     if (value.size() == 1)
-        value.insert(0, "0");
+        value = "0" + value;
     putRight(first, 2, std::move(value));
 }
 

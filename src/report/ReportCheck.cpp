@@ -5,6 +5,7 @@
 #include "ObservationItem.h"
 #include "RecordLetters.h"
 #include "Report.h"
+#include "ReportReader.h"
 #include "StringRoutines.h"
 #include "TextLines.h"
 
@@ -72,18 +73,11 @@ public:
 
     std::vector<Problem> run()
     {
-        for (std::size_t i = 1; i < lines_.size(); ++i) {
-            if (lines_[i] == kMessageMarker) {
-                end_ = i;
-                break;
-            }
-        }
-        if (!end_)
-            end_ = lines_.size();
+        end_ = messageMarkerLine(lines_).value_or(lines_.size());
         collectLetters();
         if (!lines_.empty() && !isBlankLine(lines_[0]) && !isHeaderLine(lines_[0]))
             add(ProblemCode::FirstLineNotHeader, 1);
-        for (std::size_t i = 1; i < *end_; ++i)
+        for (std::size_t i = 1; i < end_; ++i)
             i = checkLine(i);
         return std::move(problems_);
     }
@@ -99,7 +93,7 @@ private:
     {
         std::size_t sites = 0;
         std::size_t observers = 0;
-        for (std::size_t i = 1; i < *end_; ++i) {
+        for (std::size_t i = 1; i < end_; ++i) {
             std::string_view line = lines_[i];
             if (line.empty())
                 continue;
@@ -168,7 +162,7 @@ private:
             }
         }
 
-        if (i + 1 < *end_ && startsWith(lines_[i + 1], "    ")) {
+        if (i + 1 < end_ && startsWith(lines_[i + 1], "    ")) {
             std::string_view comment = lines_[i + 1];
             if (looksLikeRecord(comment))
                 add(ProblemCode::RecordReadAsComment, i + 2, record);
@@ -190,7 +184,7 @@ private:
     }
 
     Lines lines_;
-    std::optional<std::size_t> end_;
+    std::size_t end_ = 0;
     std::vector<char> siteLetters_;
     std::vector<char> observerLetters_;
     std::size_t siteCount_ = 0;

@@ -18,7 +18,7 @@ bool startsWith(std::string_view line, std::string_view prefix)
 
 bool isCommentLine(std::string_view line)
 {
-    return startsWith(line, std::string_view("    ")) && line != kMessageMarker;
+    return startsWith(line, std::string_view("    "));
 }
 
 // The value of the first line that begins with `label`, or empty.
@@ -54,36 +54,30 @@ std::string_view withoutMessageIndent(std::string_view line)
     return line.substr(spaces);
 }
 
+std::optional<std::size_t> messageMarkerLine(const std::vector<std::string_view>& lines)
+{
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        if (lines[i] == kMessageMarker)
+            return i;
+        if (isRecordYear(lineYear(lines[i])) && i + 1 < lines.size() && isCommentLine(lines[i + 1]))
+            ++i;
+    }
+    return std::nullopt;
+}
+
 ReadReport parseReportText(std::string_view text)
 {
     const Lines lines = splitLines(text);
-    std::optional<std::size_t> marker;
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        if (lines[i] == kMessageMarker) {
-            marker = i;
-            break;
-        }
-    }
+    const std::optional<std::size_t> marker = messageMarkerLine(lines);
     const std::size_t end = marker.value_or(lines.size());
-
     ReadReport result;
     Report& report = result.report;
-    report.placeName = headerValue(lines, end, kPlaceNameLabel);
-    report.emailAddress = headerValue(lines, end, kEmailLabel);
-    report.representative = headerValue(lines, end, kRepresentativeLabel);
-    for (std::size_t i = 0; i < end; ++i) {
-        if (startsWith(lines[i], kMessageLabel) && lines[i].size() > kHeaderLabelWidth)
-            report.headerMessage.emplace_back(lines[i].substr(kHeaderLabelWidth));
-    }
-
-    report.sites = takeLettered<SiteLine>(lines, end, 'T');
-    report.observers = takeLettered<ObserverLine>(lines, end, 'O');
 
     for (std::size_t i = 1; i < end; ++i) {
         if (!isRecordYear(lineYear(lines[i])))
             continue;
         const bool hasComment = i + 1 < end && isCommentLine(lines[i + 1]);
-        if (report.observations.size() >= ObservationItem::kMaxRecords) {
+        if (report.observations.size() >= static_cast<std::size_t>(ObservationItem::kMaxRecords)) {
             ++result.recordsLeftOut;
         } else {
             ObservationItem item = ObservationItem::fromReportLine(lines[i]);
@@ -98,6 +92,16 @@ ReadReport parseReportText(std::string_view text)
     if (report.observations.empty())
         report.observations.emplace_back();
     report.renumber();
+
+    report.placeName = headerValue(lines, end, kPlaceNameLabel);
+    report.emailAddress = headerValue(lines, end, kEmailLabel);
+    report.representative = headerValue(lines, end, kRepresentativeLabel);
+    for (std::size_t i = 0; i < end; ++i) {
+        if (startsWith(lines[i], kMessageLabel) && lines[i].size() > kHeaderLabelWidth)
+            report.headerMessage.emplace_back(lines[i].substr(kHeaderLabelWidth));
+    }
+    report.sites = takeLettered<SiteLine>(lines, end, 'T');
+    report.observers = takeLettered<ObserverLine>(lines, end, 'O');
 
     if (marker) {
         for (std::size_t i = *marker + 2; i < lines.size(); ++i)
