@@ -6,6 +6,7 @@
 
 #include "report/FileSystem.h"
 #include "report/ObservationItem.h"
+#include "report/RecordLetters.h"
 #include "report/Report.h"
 
 #include <stdlib.h>
@@ -29,6 +30,14 @@ inline std::string crlf(const std::vector<std::string>& lines)
     for (const std::string& line : lines)
         text += line + "\r\n";
     return text;
+}
+
+inline std::string repeat(const std::string& text, std::size_t times)
+{
+    std::string out;
+    for (std::size_t i = 0; i < times; ++i)
+        out += text;
+    return out;
 }
 
 inline std::string readBytes(const std::string& path)
@@ -68,6 +77,96 @@ inline ObservationItem plainRecord(int n, std::string year = "2024")
                    {columns::kTimingMethod1, "G"}, {columns::kTimeSource, "G"}, {columns::kCertainty, "1"},
                    {columns::kSkyStability, "1"}, {columns::kSkyTransparency, "2"}, {columns::kSite, "A"},
                    {columns::kObserver, "A"}});
+}
+
+inline std::string pick(const std::string& codes, int n) { return std::string(1, codes[n % codes.size()]); }
+inline std::string twoDigits(int n) { return std::string(1, char('0' + n / 10 % 10)) + char('0' + n % 10); }
+inline std::string right(std::string text, std::size_t width) { return std::string(width > text.size() ? width - text.size() : 0, ' ') + text; }
+
+// A record with every column of the line filled from the code lists, its
+// catalogue cycling through R S X U A P, and a comment in the layout of its
+// catalogue (the GSC marker and number first for U).
+inline ObservationItem fullRecord(int n)
+{
+    using namespace columns;
+    const std::string catalogue = pick("RSXUAP", n);
+    FieldValues values = {
+        {kYear, std::to_string(1600 + n * 37 % 601)}, {kMonth, twoDigits(n % 12 + 1)}, {kDay, twoDigits(n % 28 + 1)},
+        {kHour, twoDigits(n % 24)}, {kMinute, twoDigits(n % 60)}, {kSecond, twoDigits(n * 7 % 60)},
+        {kSecondPoint, "."}, {kSecondFraction, std::to_string(n % 1000)}, {kCatalogue, catalogue},
+        {kWdsComponent, pick("AB ", n)}, {kPhenomenon, pick("DRBFMSEO", n)}, {kLimb, pick("DBU", n)},
+        {kGrazeFlag, pick("G ", n)}, {kPersonalEquationWhole, pick("0123456789", n)}, {kPersonalEquationPoint, "."},
+        {kPersonalEquationFraction, twoDigits(n)}, {kPersonalEquationApplication, pick("SABUEX", n)},
+        {kTimingMethod1, pick("GVMSTEPKXC", n)}, {kTimingMethod2, pick("GVMSTEPKXCA", n)},
+        {kTimeSource, pick("GRNCTMO", n)}, {kAccuracyWhole, "0"}, {kAccuracyPoint, "."}, {kAccuracyFraction, "04"},
+        {kCertainty, pick("123", n)}, {kSignalToNoiseUnits, "3"}, {kSignalToNoisePoint, "."},
+        {kSignalToNoiseTenths, pick("0123456789", n)}, {kDoubleStarComponent, pick("WENSBF", n)},
+        {kDurationWhole, "1"}, {kDurationPoint, "."}, {kDurationFraction, "2"}, {kLightLevel, pick("TF", n)},
+        {kSkyStability, pick("123", n)}, {kSkyTransparency, pick("321", n)}, {kRemarks, pick("123456789", n)},
+        {kTemperature, right(std::to_string(n % 60 - 20), 3)},
+        {kSite, pick("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", n)},
+        {kObserver, pick("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", n * 5)}};
+    if (catalogue == "U") {
+        values.insert(values.end(), {{kGscMarker, "G"}, {kGscRegion, right(std::to_string(n % 9999 + 1), 4)},
+                                     {kGscNumber, right(std::to_string(n * 13 % 99999), 5)},
+                                     {kGscCommentText, "gsc star " + std::to_string(n)}});
+    } else {
+        const std::string number = std::to_string(n % 9000 + 1000);
+        values.push_back(catalogue == "P" ? std::pair{kPlanetCode, number} : std::pair{kObjectNumber, right(number, 6)});
+        values.push_back({kCommentArea, "comment of record " + std::to_string(n)});
+    }
+    return record(values);
+}
+
+// A site line with every field put, lettered by its position.
+inline SiteLine fullSite(std::size_t i)
+{
+    const int n = static_cast<int>(i);
+    SiteLine site = SiteLine::create(i);
+    site.setTelescopeType(pick("RNCO ", n));
+    site.setMount(pick("EA ", n));
+    site.setDrive(pick("DM ", n));
+    site.setAperture(std::to_string(5 + n * 3));
+    site.setFocalLength(std::to_string(50 + n * 10));
+    site.setLongitudeEast(n % 4 != 0);
+    site.setLongitudeDegrees(std::to_string(n * 3 % 181));
+    site.setLongitudeMinutes(std::to_string(n * 7 % 60));
+    site.setLongitudeSeconds(std::to_string(n * 11 % 60));
+    site.setLongitudeDecimals(std::string(n % 3, '3'));
+    site.setLatitudeNorth(n % 5 != 0);
+    site.setLatitudeDegrees(std::to_string(n * 5 % 91));
+    site.setLatitudeMinutes(std::to_string(n * 13 % 60));
+    site.setLatitudeSeconds(std::to_string(n * 17 % 60));
+    site.setLatitudeDecimals(std::string(n % 3, '7'));
+    site.setHorizontalDatum(SiteLine::horizontalDatums().entries()[i % 11]);
+    site.setAltitude(std::to_string(n * 37 % 4000));
+    site.setAltitudeTenths(n % 2 == 0 ? "" : std::to_string(n % 10));
+    site.setHeightDatum(i % 2);
+    return site;
+}
+
+// A report that uses every column: header with a message, 52 sites, 52
+// observers, `records` full records and a message block.
+inline Report fullReport(int records)
+{
+    Report report;
+    report.placeName = "Hachioji, Tokyo";
+    report.emailAddress = "observer@example.jp";
+    report.representative = "Selen Observing Group";
+    report.headerMessage = {"Clear sky", "Second line  "};
+    for (std::size_t i = 0; i < kMaxLetteredLines; ++i) {
+        report.sites.push_back(fullSite(i));
+        ObserverLine observer = ObserverLine::create(i);
+        observer.setName(pick("ABCDEFG", int(i)) + ". Observer" + std::to_string(i));
+        if (i % 4 != 3)
+            observer.setEmail("obs" + std::to_string(i) + "@example.jp");
+        report.observers.push_back(observer);
+    }
+    for (int n = 0; n < records; ++n)
+        report.observations.push_back(fullRecord(n));
+    report.renumber();
+    report.optionsMessage = {"First paragraph.", "", "  indented", "Last line."};
+    return report;
 }
 
 // A report with one site, one observer and the given records, numbered.

@@ -1,0 +1,260 @@
+#include "EditorSession.h"
+
+#include "Messages.h"
+
+#include "report/ReportReader.h"
+#include "report/ReportSaver.h"
+#include "report/ReportWriter.h"
+#include "report/StringRoutines.h"
+#include "report/TextLines.h"
+#include "settings/AppSettings.h"
+
+#include <exception>
+
+namespace selen {
+
+namespace {
+
+// Saving asks and tells through the window's dialogs.
+class DialogQuestions final : public SaveQuestions {
+public:
+    explicit DialogQuestions(Dialogs& dialogs) : dialogs_(dialogs) {}
+    bool confirmOverwrite(const std::string&) override { return dialogs_.confirm(std::string(messages::kOverwrite)); }
+    void backupNotMade(const std::string&) override { dialogs_.inform(std::string(messages::kBackupFailed)); }
+
+private:
+    Dialogs& dialogs_;
+};
+
+std::string fileNamePart(const std::string& path)
+{
+    std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+EditorSession::EditorSession(Ports ports) : header(report_), ports_(std::move(ports))
+{
+    messageEditor.setChangeRule([this] { report_.optionsMessage = messageEditor.lines(); });
+}
+
+void EditorSession::run(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const std::exception& e) {
+        ports_.dialogs.error(e.what());
+    }
+}
+
+void EditorSession::start()
+{
+    page_ = pages::kHeader;
+    resetReport();
+    if (std::optional<int> page = restoreCurrentPage(ports_.settings))
+        showPage(*page);
+    presetYear();
+    // A save before the first page change must not write an empty report.
+    if (page_ == pages::kOutput)
+        buildReportText();
+    header.message.setText({});
+    pasteArea.setText({});
+    outputEditor.setModified(false);
+    rememberSavedState();
+}
+
+void EditorSession::resetReport()
+{
+    currentFileName_.clear();
+    captionChanged.notify();
+    loadFolders();
+    report_ = Report::fresh();
+    outputEditor.setText({});
+    header.clear();
+    messageEditor.setText({});
+    listsChanged.notify();
+}
+
+void EditorSession::newReport()
+{
+    if (!ports_.dialogs.confirm(std::string(messages::kNewDiscards)))
+        return;
+    readEditor.setText({});
+    resetReport();
+    outputEditor.setModified(false);
+    rememberSavedState();
+}
+
+bool EditorSession::hasUnsavedWork() const
+{
+    return outputEditor.modified() || selen::buildReportText(report_) != savedText_;
+}
+
+void EditorSession::openReport()
+{
+    if (hasUnsavedWork() && !ports_.dialogs.confirm(std::string(messages::kOpenDiscards)))
+        return;
+    std::optional<std::string> path = ports_.dialogs.openReportName(reportFolder_);
+    if (!path)
+        return;
+    std::string bytes;
+    if (FileResult read = ports_.files.readFile(*path, bytes); !read) {
+        ports_.dialogs.error(messages::withValue(messages::kOpenFailed, read.error));
+        return;
+    }
+    readEditor.setText(std::move(bytes));
+    currentFileName_ = *path;
+    captionChanged.notify();
+    parseEditorText();
+    reportFolder_ = folderOf(*path);
+    writeSetting([&] { return saveReportFolder(ports_.settings, reportFolder_); });
+    buildReportText();
+    rememberSavedState();
+}
+
+void EditorSession::applyEditorText()
+{
+    if (!ports_.dialogs.confirm(std::string(messages::kApplyDiscards)))
+        return;
+    parseEditorText();
+}
+
+void EditorSession::parseEditorText()
+{
+    ReadReport read = parseReportText(readEditor.text());
+    report_ = std::move(read.report);
+    header.load();
+    const std::vector<std::string> message = report_.optionsMessage;
+    messageEditor.setLines(message);
+    report_.optionsMessage = message;
+    writeSetting([&] { return saveReportFolder(ports_.settings, reportFolder_); });
+    listsChanged.notify();
+    if (read.recordsLeftOut > 0)
+        ports_.dialogs.warn(messages::withValue(messages::kRecordsLeftOut, std::to_string(read.recordsLeftOut)));
+}
+
+void EditorSession::saveReport()
+{
+    if (firstRecordWithoutValidYear(report_.observations)) {
+        ports_.dialogs.warn(std::string(messages::kYearMissing));
+        showPage(pages::kObservations);
+        return;
+    }
+    std::optional<std::string> path = ports_.dialogs.saveReportName(currentFileName_, reportFolder_);
+    if (!path)
+        return;
+    if (page_ != pages::kOutput)
+        buildReportText();
+    DialogQuestions questions(ports_.dialogs);
+    SaveOutcome outcome = saveReportFile(ports_.files, questions, *path, outputBytes());
+    if (outcome.status == SaveOutcome::Status::Failed) {
+        ports_.dialogs.error(messages::withValue(messages::kSaveFailed, outcome.error));
+        return;
+    }
+    if (outcome.status == SaveOutcome::Status::Saved) {
+        currentFileName_ = *path;
+        captionChanged.notify();
+        rememberSavedState();
+    }
+}
+
+std::string EditorSession::outputBytes() const
+{
+    std::string bytes;
+    bytes.reserve(outputEditor.text().size() + 64);
+    for (std::string_view line : splitLines(outputEditor.text())) {
+        bytes += line;
+        bytes += kLineEnd;
+    }
+    return bytes;
+}
+
+bool EditorSession::changePage(int page)
+{
+    if (page < 0 || page >= pages::kCount || page == page_)
+        return page == page_;
+    if (page_ == pages::kObservations && firstRecordWithoutValidYear(report_.observations)) {
+        ports_.dialogs.warn(std::string(messages::kYearMissing));
+        return false;
+    }
+    showPage(page);
+    writeSetting([&] { return saveCurrentPage(ports_.settings, page_); });
+    buildReportText();
+    return true;
+}
+
+void EditorSession::showPage(int page)
+{
+    if (page < 0 || page >= pages::kCount)
+        return;
+    page_ = page;
+    pageShown.notify();
+}
+
+void EditorSession::buildReportText()
+{
+    outputEditor.setText(selen::buildReportText(report_));
+}
+
+void EditorSession::loadFolders()
+{
+    Folders folders = selen::loadFolders(ports_.settings, ports_.executableFolder);
+    reportFolder_ = folders.report;
+    predictionFolder_ = folders.prediction;
+}
+
+void EditorSession::writeSetting(const std::function<FileResult()>& write)
+{
+    if (FileResult written = write(); !written)
+        ports_.dialogs.error(messages::withValue(messages::kSettingsNotWritten, written.error));
+}
+
+void EditorSession::presetYear()
+{
+    // The year field takes the year as digits from the clock, never from a
+    // locale's date text.
+    std::string year = std::to_string(ports_.clock.today().year);
+    padLeftTo(year, columns::kYear.width);
+    report_.observations.front().put(columns::kYear, year);
+    listsChanged.notify();
+}
+
+void EditorSession::rememberSavedState()
+{
+    savedText_ = selen::buildReportText(report_);
+}
+
+std::string EditorSession::caption() const
+{
+    std::string text(messages::kTitleHead);
+    if (!currentFileName_.empty())
+        text += "[" + fileNamePart(currentFileName_) + "]";
+    text += messages::kTitleTail;
+    return text;
+}
+
+void EditorSession::setWordWrap(bool wrap)
+{
+    if (wrap == wordWrap_)
+        return;
+    wordWrap_ = wrap;
+    wordWrapChanged.notify();
+}
+
+void EditorSession::refuseCharacter(const std::string& character)
+{
+    ports_.dialogs.warn(messages::withValue(messages::kCharacterRefused, character));
+}
+
+void EditorSession::showContentsHelp()
+{
+    ports_.help.showContents();
+}
+
+void EditorSession::showHelpTopic(int context)
+{
+    ports_.help.showTopic(context);
+}
+
+}  // namespace selen

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "Pages.h"
+#include "Ports.h"
+
+#include "entry/Controls.h"
+#include "entry/HeaderPage.h"
+#include "report/FileSystem.h"
+#include "report/Report.h"
+#include "settings/ProfileFile.h"
+
+#include <functional>
+#include <string>
+
+namespace selen {
+
+// The open report and the commands on it: New, Open, Apply, Save and the
+// page changes. The only owner of the report; the window binds its widgets
+// to the controls held here and calls the commands.
+class EditorSession {
+    // Declared first: the pages below refer to the report.
+    Report report_;
+
+public:
+    struct Ports {
+        Dialogs& dialogs;
+        Clock& clock;
+        FileSystem& files;
+        HelpViewer& help;
+        ProfileFile& settings;
+        std::string executableFolder;
+    };
+
+    explicit EditorSession(Ports ports);
+    EditorSession(const EditorSession&) = delete;
+    EditorSession& operator=(const EditorSession&) = delete;
+
+    // What creating the main window does: the reset, the last page, the
+    // current year in the blank record.
+    void start();
+
+    void newReport();
+    void openReport();
+    void applyEditorText();
+    void saveReport();
+
+    // A page change asked for by the user: refused (false) when leaving the
+    // observation page while a record has no valid year.
+    bool changePage(int page);
+
+    // Runs a command; an error it does not handle itself is shown in the
+    // general error box and the program goes on with the state reached.
+    void run(const std::function<void()>& command);
+
+    // A character typed or pasted that has no CP932 form (UTF-8).
+    void refuseCharacter(const std::string& character);
+
+    void showContentsHelp();
+    void showHelpTopic(int context);
+
+    const Report& report() const { return report_; }
+    int currentPage() const { return page_; }
+    const std::string& currentFileName() const { return currentFileName_; }
+    const std::string& reportFolder() const { return reportFolder_; }
+    const std::string& predictionFolder() const { return predictionFolder_; }
+    std::string caption() const;
+    bool importMenuEnabled() const { return page_ == pages::kObservations; }
+    bool wordWrap() const { return wordWrap_; }
+    void setWordWrap(bool wrap);
+
+    // True when the report differs from what was last created, opened or
+    // saved, or the output editor was changed.
+    bool hasUnsavedWork() const;
+
+    HeaderPage header;
+    MemoControl readEditor{"Memo2"};
+    MemoControl outputEditor{"Memo1"};
+    MemoControl messageEditor{"Memo3"};
+    MemoControl pasteArea{"Memo6"};
+
+    // The window follows these.
+    Notifier pageShown;
+    Notifier captionChanged;
+    Notifier wordWrapChanged;
+    // The site, observer or observation list was replaced or changed.
+    Notifier listsChanged;
+
+private:
+    void resetReport();
+    void showPage(int page);
+    void buildReportText();
+    void parseEditorText();
+    void loadFolders();
+    void writeSetting(const std::function<FileResult()>& write);
+    void presetYear();
+    void rememberSavedState();
+    std::string outputBytes() const;
+
+    Ports ports_;
+    int page_ = pages::kHeader;
+    std::string currentFileName_;
+    std::string reportFolder_;
+    std::string predictionFolder_;
+    std::string savedText_;
+    bool wordWrap_ = false;
+};
+
+}  // namespace selen

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The program's fixed texts to the user (UTF-8).
+namespace selen::messages {
+
+inline constexpr std::string_view kTitleHead = "Selen .. I have a good observation of the lunar occultation ";
+inline constexpr std::string_view kTitleTail = " ... Quillet! .. Ver.1.2.0";
+inline constexpr std::string_view kApplicationName = "Selen";
+
+inline constexpr std::string_view kYearMissing = "年の項目は必ず入力してください。";
+inline constexpr std::string_view kOverwrite = "同名のファイルが存在します。上書きしていいですか？";
+inline constexpr std::string_view kBackupFailed = "バックアップファイルを作成できませんでした。";
+inline constexpr std::string_view kOpenDiscards =
+    "現在編集中の内容が失われます。ファイルからの読み込みを実行してよいですか？";
+inline constexpr std::string_view kApplyDiscards =
+    "現在編集中の内容が失われます。エディタの編集結果を項目入力や報告書出力に反映してよいですか？";
+inline constexpr std::string_view kNewDiscards = "現在編集中の内容が失われます。報告を新規に作成しますか？";
+
+// Our own words where the program has none of its own.
+inline constexpr std::string_view kRecordsLeftOut =
+    "1つの報告書に入る観測は999件までです。999件を超えた {} 件の観測は読み込んでいません（ファイルは変更されていません）。";
+inline constexpr std::string_view kSettingsNotWritten = "設定ファイルに書き込めませんでした: {}";
+inline constexpr std::string_view kSaveFailed = "報告書を保存できませんでした（元のファイルはそのままです）: {}";
+inline constexpr std::string_view kCharacterRefused =
+    "「{}」は報告書に書けない文字です（シフトJISにない文字です）。別の文字で入力してください。";
+inline constexpr std::string_view kOpenFailed = "報告書を読み込めませんでした: {}";
+
+}  // namespace selen::messages
+
+namespace selen::messages {
+
+// The template with its "{}" replaced by `value`.
+inline std::string withValue(std::string_view text, std::string_view value)
+{
+    std::string out(text);
+    if (std::size_t at = out.find("{}"); at != std::string::npos)
+        out.replace(at, 2, value);
+    return out;
+}
+
+}  // namespace selen::messages

@@ -1,0 +1,120 @@
+#include "Controls.h"
+
+#include "report/Cp932.h"
+#include "report/TextLines.h"
+
+namespace selen {
+
+void TextControl::setText(std::string text)
+{
+    if (text == text_)
+        return;
+    text_ = std::move(text);
+    if (changeRule_)
+        changeRule_();
+    changed_.notify();
+}
+
+void TextControl::enter(std::string_view text)
+{
+    std::string cleaned = filterText(filter_, text);
+    if (maxBytes_ > 0)
+        cleaned.resize(cp932::safeCutLength(cleaned, maxBytes_));
+    if (cleaned == text_) {
+        changed_.notify();  // the view may show a character the filter refused
+        return;
+    }
+    setText(std::move(cleaned));
+}
+
+void TextControl::setEnabled(bool enabled)
+{
+    if (enabled_ == enabled)
+        return;
+    enabled_ = enabled;
+    changed_.notify();
+}
+
+void TextControl::setColour(std::uint32_t colour)
+{
+    if (colour_ == colour)
+        return;
+    colour_ = colour;
+    changed_.notify();
+}
+
+void ChoiceControl::choose(std::size_t index)
+{
+    setIndex(index);
+    if (changeRule_)
+        changeRule_();
+}
+
+void ChoiceControl::setIndex(std::size_t index)
+{
+    if (index >= lines_.size())
+        index = 0;
+    if (index == index_)
+        return;
+    index_ = index;
+    changed_.notify();
+}
+
+void ChoiceControl::setLines(std::vector<std::string> lines)
+{
+    lines_ = std::move(lines);
+    if (index_ >= lines_.size())
+        index_ = 0;
+    changed_.notify();
+}
+
+void ListControl::setLines(std::vector<std::string> lines)
+{
+    if (lines == lines_)
+        return;
+    lines_ = std::move(lines);
+    changed_.notify();
+}
+
+std::vector<std::string> MemoControl::lines() const
+{
+    std::vector<std::string> result;
+    for (std::string_view line : splitLines(text_))
+        result.emplace_back(line);
+    return result;
+}
+
+void MemoControl::setText(std::string text)
+{
+    if (text == text_)
+        return;
+    text_ = std::move(text);
+    modified_ = true;
+    if (changeRule_)
+        changeRule_();
+    changed_.notify();
+}
+
+void MemoControl::setLines(const std::vector<std::string>& lines)
+{
+    // Every line ends with a line end, as an editor holds lines added one by
+    // one; so an empty last line stays a line.
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += '\n';
+    }
+    setText(std::move(text));
+}
+
+void MemoControl::edit(std::string text)
+{
+    if (text == text_)
+        return;
+    text_ = std::move(text);
+    modified_ = true;
+    if (changeRule_)
+        changeRule_();
+}
+
+}  // namespace selen

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "Colour.h"
+#include "KeyFilter.h"
+#include "Notifier.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace selen {
+
+// The models of a page's controls. Each carries its form name, which its
+// widget has as objectName. Texts are CP932. A control's rule is what the
+// page does when the control changes; the view only shows the state.
+
+class TextControl {
+public:
+    TextControl(std::string formName, std::size_t maxBytes = 0, KeyFilter filter = KeyFilter::None, int helpTopic = 0)
+        : formName_(std::move(formName)), maxBytes_(maxBytes), filter_(filter), helpTopic_(helpTopic)
+    {
+    }
+
+    const std::string& formName() const { return formName_; }
+    const std::string& text() const { return text_; }
+    std::size_t maxBytes() const { return maxBytes_; }
+    KeyFilter filter() const { return filter_; }
+    int helpTopic() const { return helpTopic_; }
+
+    // Sets the text as the program does; runs the change rule when the text
+    // differs. Nothing else touches the text.
+    void setText(std::string text);
+
+    // Text that the user typed, pasted or recalled: passed through the key
+    // filter and cut to the byte limit (never half a character), then set.
+    void enter(std::string_view text);
+
+    void setChangeRule(std::function<void()> rule) { changeRule_ = std::move(rule); }
+
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+    std::uint32_t colour() const { return colour_; }
+    void setColour(std::uint32_t colour);
+
+    Notifier& changed() { return changed_; }
+
+private:
+    std::string formName_;
+    std::string text_;
+    std::size_t maxBytes_;
+    KeyFilter filter_;
+    int helpTopic_;
+    bool enabled_ = true;
+    std::uint32_t colour_ = RequiredColour;
+    std::function<void()> changeRule_;
+    Notifier changed_;
+};
+
+class ChoiceControl {
+public:
+    ChoiceControl(std::string formName, std::vector<std::string> lines, int helpTopic = 0)
+        : formName_(std::move(formName)), lines_(std::move(lines)), helpTopic_(helpTopic)
+    {
+    }
+
+    const std::string& formName() const { return formName_; }
+    const std::vector<std::string>& lines() const { return lines_; }
+    std::size_t index() const { return index_; }
+    const std::string& chosenText() const { return lines_.at(index_); }
+    int helpTopic() const { return helpTopic_; }
+
+    // The user's choice: runs the change rule.
+    void choose(std::size_t index);
+    // The program's choice: no rule runs.
+    void setIndex(std::size_t index);
+    void setLines(std::vector<std::string> lines);
+    void setChangeRule(std::function<void()> rule) { changeRule_ = std::move(rule); }
+
+    Notifier& changed() { return changed_; }
+
+private:
+    std::string formName_;
+    std::vector<std::string> lines_;
+    std::size_t index_ = 0;
+    int helpTopic_;
+    std::function<void()> changeRule_;
+    Notifier changed_;
+};
+
+// A list whose lines the page computes (a preview): shown, never edited.
+class ListControl {
+public:
+    explicit ListControl(std::string formName) : formName_(std::move(formName)) {}
+    const std::string& formName() const { return formName_; }
+    const std::vector<std::string>& lines() const { return lines_; }
+    void setLines(std::vector<std::string> lines);
+    Notifier& changed() { return changed_; }
+
+private:
+    std::string formName_;
+    std::vector<std::string> lines_;
+    Notifier changed_;
+};
+
+// A multi-line editor: its text (lines joined by LF) and whether it was
+// changed since the flag was last cleared.
+class MemoControl {
+public:
+    explicit MemoControl(std::string formName) : formName_(std::move(formName)) {}
+    const std::string& formName() const { return formName_; }
+    const std::string& text() const { return text_; }
+    std::vector<std::string> lines() const;
+
+    // The program sets the text; the change rule runs when it differs.
+    void setText(std::string text);
+    void setLines(const std::vector<std::string>& lines);
+    // The user edited the text in the view.
+    void edit(std::string text);
+
+    bool modified() const { return modified_; }
+    void setModified(bool modified) { modified_ = modified; }
+    void setChangeRule(std::function<void()> rule) { changeRule_ = std::move(rule); }
+
+    Notifier& changed() { return changed_; }
+
+private:
+    std::string formName_;
+    std::string text_;
+    bool modified_ = false;
+    std::function<void()> changeRule_;
+    Notifier changed_;
+};
+
+}  // namespace selen

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "editor/Ports.h"
+
+#include <QDialog>
+#include <QString>
+
+class QLineEdit;
+class QListWidget;
+class QTextBrowser;
+
+namespace selen::shell {
+
+// The program's help: one HTML page per help context, a contents list and a
+// search box. Pages are looked for beside the program (build tree) or in the
+// installed data folder.
+class HelpWindow final : public QDialog, public HelpViewer {
+public:
+    explicit HelpWindow(QString folder, QWidget* parent = nullptr);
+
+    void showContents() override;
+    void showTopic(int context) override;
+
+    // The folder holding the help pages for a program in `executableFolder`.
+    static QString findFolder(const QString& executableFolder);
+
+private:
+    bool ensureLoaded();
+    void filter(const QString& words);
+    void open(const QString& file);
+
+    QString folder_;
+    QLineEdit* search_;
+    QListWidget* topics_;
+    QTextBrowser* page_;
+    bool loaded_ = false;
+};
+
+}  // namespace selen::shell

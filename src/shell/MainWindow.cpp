@@ -1,0 +1,429 @@
+#include "MainWindow.h"
+
+#include "Binders.h"
+#include "Cp932Text.h"
+#include "ReportEditorArea.h"
+
+#include "editor/EditorSession.h"
+#include "entry/Colour.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace selen::shell {
+
+namespace {
+
+// The text fields the Edit menu serves; with the focus anywhere else its
+// commands do nothing.
+const QSet<QString>& clipboardFields()
+{
+    static const QSet<QString> fields = [] {
+        QSet<QString> names{QStringLiteral("Memo1"), QStringLiteral("Memo2")};
+        for (int n : {2, 3, 4, 9, 10, 11, 21, 12, 13, 14, 22, 15, 16, 17, 18, 19, 20, 23, 24, 25, 26, 27, 28, 29, 30,
+                      33, 34, 31, 45, 44, 32, 35, 36, 37, 38, 39, 40, 41, 42, 43})
+            names.insert(QStringLiteral("Edit%1").arg(n));
+        return names;
+    }();
+    return fields;
+}
+
+QPushButton* button(const QString& objectName, const QString& caption)
+{
+    auto* b = new QPushButton(caption);
+    b->setObjectName(objectName);
+    return b;
+}
+
+QWidget* swatch(std::uint32_t colour, const QString& caption)
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* box = new QLabel;
+    box->setFixedSize(32, 16);
+    Rgb rgb = fromBlueGreenRed(colour);
+    box->setStyleSheet(QStringLiteral("background: rgb(%1,%2,%3); border: 1px solid gray;")
+                           .arg(rgb.red)
+                           .arg(rgb.green)
+                           .arg(rgb.blue));
+    layout->addWidget(box);
+    layout->addWidget(new QLabel(caption));
+    layout->addStretch();
+    return row;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(EditorSession& session, QWidget* parent)
+    : QMainWindow(parent), session_(session),
+      refuse_([this](const QString& character) { session_.refuseCharacter(character.toStdString()); })
+{
+    setObjectName(QStringLiteral("TForm1"));
+    pages_ = new QTabWidget;
+    pages_->setObjectName(QStringLiteral("PageControl1"));
+    // Fixed pitch on the pages, so that report columns line up under the
+    // rulers: every half-width character is 8 pixels wide.
+    QFont fixed(QStringLiteral("IPAGothic"));
+    fixed.setStyleHint(QFont::Monospace);
+    fixed.setPixelSize(16);
+    pages_->setFont(fixed);
+    pages_->addTab(buildReadPage(), QStringLiteral("報告書(読み込み)"));
+    pages_->addTab(buildHeaderPage(), QStringLiteral("ヘッダ"));
+    pages_->addTab(buildSitesPage(), QStringLiteral("観測地・望遠鏡・観測者"));
+    pages_->addTab(buildObservationsPage(), QStringLiteral("観測結果"));
+    pages_->addTab(buildOutputPage(), QStringLiteral("報告書(出力)"));
+    pages_->addTab(buildOptionsPage(), QStringLiteral("オプション"));
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(pages_, 1);
+    layout->addWidget(buildPasteArea());
+    setCentralWidget(central);
+    buildMenus();
+
+    session_.pageShown.listen([this] { followPage(); });
+    session_.captionChanged.listen([this] { setWindowTitle(fromUtf8(session_.caption())); });
+    session_.wordWrapChanged.listen([this] { followWordWrap(); });
+    session_.listsChanged.listen([this] { refreshLists(); });
+    connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+        bool changed = false;
+        session_.run([&] { changed = session_.changePage(index); });
+        if (!changed)
+            followPage();
+    });
+
+    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(f2, &QShortcut::activated, this, [this] {
+        if (session_.currentPage() == pages::kObservations)
+            observationList_->setFocus();
+    });
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] { showFocusedHelp(); });
+
+    session_.run([this] { session_.start(); });
+    setWindowTitle(fromUtf8(session_.caption()));
+    followPage();
+    followWordWrap();
+    refreshLists();
+    resize(1120, 820);
+}
+
+void MainWindow::buildMenus()
+{
+    auto add = [this](QMenu* menu, const QString& objectName, const QString& caption, auto slot) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(objectName);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    file->setObjectName(QStringLiteral("FileMenu"));
+    add(file, QStringLiteral("FileNew"), QStringLiteral("新規作成(&N)"), [this] { session_.run([this] { session_.newReport(); }); });
+    add(file, QStringLiteral("FileOpen"), QStringLiteral("データファイルを開く(&O)"), [this] { session_.run([this] { session_.openReport(); }); });
+    add(file, QStringLiteral("FileSave"), QStringLiteral("データファイルを保存(&S)"), [this] { session_.run([this] { session_.saveReport(); }); });
+    add(file, QStringLiteral("FileExit"), QStringLiteral("終了(&X)"), [this] { close(); });
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    edit->setObjectName(QStringLiteral("EditMenu"));
+    add(edit, QStringLiteral("EditCopy"), QStringLiteral("コピー"), [this] {
+        editCommand([](QWidget* w) {
+            if (auto* line = qobject_cast<QLineEdit*>(w)) line->copy();
+            else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) memo->copy();
+        });
+    });
+    add(edit, QStringLiteral("EditPaste"), QStringLiteral("貼り付け"), [this] {
+        editCommand([](QWidget* w) {
+            if (auto* line = qobject_cast<QLineEdit*>(w)) line->paste();
+            else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) memo->paste();
+        });
+    });
+    add(edit, QStringLiteral("EditSelectAll"), QStringLiteral("全て選択"), [this] {
+        editCommand([](QWidget* w) {
+            if (auto* line = qobject_cast<QLineEdit*>(w)) line->selectAll();
+            else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) memo->selectAll();
+        });
+    });
+    edit->addAction(QString())->setObjectName(QStringLiteral("EditBlank"));
+    add(edit, QStringLiteral("EditCut"), QStringLiteral("切り取り"), [this] {
+        editCommand([](QWidget* w) {
+            if (auto* line = qobject_cast<QLineEdit*>(w)) line->cut();
+            else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) memo->cut();
+        });
+    });
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
+    tools->setObjectName(QStringLiteral("ToolsMenu"));
+    importAction_ = tools->addAction(QStringLiteral("OCCULT予報からの入力( &I )"));
+    importAction_->setObjectName(QStringLiteral("ToolsImport"));
+    importAction_->setProperty("helpTopic", 71);
+    QAction* settings = tools->addAction(QStringLiteral("環境設定"));
+    settings->setObjectName(QStringLiteral("ToolsSettings"));
+    settings->setEnabled(false);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
+    add(help, QStringLiteral("HelpTopics"), QStringLiteral("トピックの検索"), [this] { session_.showContentsHelp(); });
+}
+
+QWidget* MainWindow::buildReadPage()
+{
+    auto* page = new QWidget;
+    auto* editor = new QPlainTextEdit;
+    bindMemo(editor, session_.readEditor, refuse_);
+    auto* upDown = new QSpinBox;
+    upDown->setObjectName(QStringLiteral("UpDown2"));
+    readArea_ = new ReportEditorArea(editor, upDown);
+
+    auto* fileGroup = new QGroupBox(QStringLiteral("ファイル"));
+    auto* fileLayout = new QHBoxLayout(fileGroup);
+    QPushButton* open = button(QStringLiteral("OpenButton"), QStringLiteral("ファイルを開く"));
+    fileLayout->addWidget(open);
+    auto* applyGroup = new QGroupBox(QStringLiteral("編集結果の反映"));
+    auto* applyLayout = new QHBoxLayout(applyGroup);
+    QPushButton* apply = button(QStringLiteral("ApplyButton"), QStringLiteral("編集結果を項目入力に反映する"));
+    applyLayout->addWidget(apply);
+    connect(open, &QPushButton::clicked, this, [this] { session_.run([this] { session_.openReport(); }); });
+    connect(apply, &QPushButton::clicked, this, [this] { session_.run([this] { session_.applyEditorText(); }); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(fileGroup);
+    buttons->addWidget(applyGroup);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(buttons);
+    layout->addWidget(readArea_, 1);
+    return page;
+}
+
+QWidget* MainWindow::buildHeaderPage()
+{
+    auto* page = new QWidget;
+    HeaderPage& header = session_.header;
+    auto* place = new QLineEdit;
+    auto* email = new QLineEdit;
+    auto* representative = new QLineEdit;
+    auto rule = [&header](const TextControl& control) {
+        return [&header, &control](NavigationKey key, bool empty) { return header.keyRule(control.formName(), key, empty); };
+    };
+    bindText(place, header.placeName, refuse_, rule(header.placeName));
+    bindText(email, header.emailAddress, refuse_, rule(header.emailAddress));
+    bindText(representative, header.representative, refuse_, rule(header.representative));
+    for (QLineEdit* edit : {place, email, representative}) {
+        edit->setProperty("helpTopic", HeaderPage::kHelpTopic);
+        edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+    }
+    auto* message = new QPlainTextEdit;
+    bindMemo(message, header.message, refuse_);
+    message->setTabChangesFocus(true);
+    auto* preview = new QListWidget;
+    bindList(preview, header.preview);
+    preview->setFocusPolicy(Qt::NoFocus);
+    preview->setProperty("helpTopic", HeaderPage::kHelpTopic);
+    QPushButton* howTo = button(QStringLiteral("Button18"), QStringLiteral("観測地名の表記法"));
+    howTo->setFocusPolicy(Qt::NoFocus);
+    connect(howTo, &QPushButton::clicked, this, [this] { session_.showHelpTopic(HeaderPage::kPlaceNameHelpTopic); });
+
+    auto* form = new QVBoxLayout;
+    auto addField = [form](const QString& caption, QWidget* field, const QString& guidance) {
+        form->addWidget(new QLabel(caption));
+        form->addWidget(field);
+        if (!guidance.isEmpty()) {
+            auto* label = new QLabel(guidance);
+            label->setWordWrap(true);
+            form->addWidget(label);
+        }
+    };
+    addField(QStringLiteral("観測地名"), place,
+             QStringLiteral("ローマ字(ヘボン式)で、[市町村名, 県名, Japan] の書式で入力してください。"
+                            "例: Hachioji, Tokyo, Japan\n※カンマ(,)と次項との間に、半角スペースを入れてください。"));
+    form->addWidget(howTo, 0, Qt::AlignLeft);
+    addField(QStringLiteral("Email address"), email,
+             QStringLiteral("整理担当者から代表者への連絡用です。データセンターへ送る記録ファイルには入りません。"));
+    addField(QStringLiteral("観測代表者"), representative,
+             QStringLiteral("ローマ字(ヘボン式)でフルネームで記入してください。例: Taro Tsukimi"));
+    addField(QStringLiteral("特記事項・連絡事項"), message,
+             QStringLiteral("例: 3月の観測分です。\n機器の設定や天候等の詳細は、オプションのメッセージエディタをご利用ください。"));
+
+    auto* previewBox = new QGroupBox(QStringLiteral("報告書"));
+    auto* previewLayout = new QVBoxLayout(previewBox);
+    previewLayout->addWidget(preview);
+    auto* layout = new QHBoxLayout(page);
+    layout->addLayout(form, 1);
+    layout->addWidget(previewBox, 1);
+    return page;
+}
+
+QWidget* MainWindow::buildSitesPage()
+{
+    auto* page = new QWidget;
+    siteList_ = new QListWidget;
+    siteList_->setObjectName(QStringLiteral("ListBox2"));
+    observerList_ = new QListWidget;
+    observerList_->setObjectName(QStringLiteral("ListBox3"));
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(new QLabel(QStringLiteral("観測地・望遠鏡")));
+    layout->addWidget(siteList_, 1);
+    layout->addWidget(new QLabel(QStringLiteral("観測者")));
+    layout->addWidget(observerList_, 1);
+    return page;
+}
+
+QWidget* MainWindow::buildObservationsPage()
+{
+    auto* page = new QWidget;
+    observationList_ = new QListWidget;
+    observationList_->setObjectName(QStringLiteral("ListBox4"));
+    auto* legend = new QVBoxLayout;
+    legend->addWidget(swatch(RequiredColour, QStringLiteral("未入力(必須入力項目)")));
+    legend->addWidget(swatch(ConditionalColour, QStringLiteral("未入力(場合により入力)")));
+    legend->addWidget(swatch(FilledColour, QStringLiteral("入力済み")));
+    QPushButton* import = button(QStringLiteral("ImportButton"), QStringLiteral("OCCULT予報ファイル\nからの入力"));
+    import->setEnabled(false);
+    import->setToolTip(QStringLiteral("予報からの入力は次の版で使えるようになります。"));
+    auto* top = new QHBoxLayout;
+    top->addLayout(legend);
+    top->addStretch();
+    top->addWidget(import);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(top);
+    layout->addWidget(observationList_, 1);
+    return page;
+}
+
+QWidget* MainWindow::buildOutputPage()
+{
+    auto* page = new QWidget;
+    auto* editor = new QPlainTextEdit;
+    bindMemo(editor, session_.outputEditor, refuse_);
+    auto* upDown = new QSpinBox;
+    upDown->setObjectName(QStringLiteral("UpDown1"));
+    outputArea_ = new ReportEditorArea(editor, upDown);
+    auto* fileGroup = new QGroupBox(QStringLiteral("ファイル"));
+    auto* fileLayout = new QHBoxLayout(fileGroup);
+    QPushButton* save = button(QStringLiteral("SaveButton"), QStringLiteral("ファイルに保存する"));
+    fileLayout->addWidget(save);
+    connect(save, &QPushButton::clicked, this, [this] { session_.run([this] { session_.saveReport(); }); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(fileGroup);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(buttons);
+    layout->addWidget(outputArea_, 1);
+    return page;
+}
+
+QWidget* MainWindow::buildOptionsPage()
+{
+    auto* page = new QWidget;
+    messageEditor_ = new QPlainTextEdit;
+    bindMemo(messageEditor_, session_.messageEditor, refuse_);
+    wordWrap_ = new QCheckBox(QStringLiteral("右端で折り返す"));
+    wordWrap_->setObjectName(QStringLiteral("WordWrapCheckBox"));
+    connect(wordWrap_, &QCheckBox::clicked, this, [this](bool checked) { session_.setWordWrap(checked); });
+    auto* group = new QGroupBox(QStringLiteral("メッセージエディタ"));
+    auto* groupLayout = new QVBoxLayout(group);
+    auto* explanation = new QLabel(QStringLiteral(
+        "機器の設定、天候、観測の状況など、整理担当者へ伝えたいことを自由に書いてください。"
+        "ここに書いた内容は、報告書の最後に「*** Message to Ostrand ***」の行に続けて出力されます。"));
+    explanation->setWordWrap(true);
+    groupLayout->addWidget(explanation);
+    groupLayout->addWidget(messageEditor_, 1);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(group, 1);
+    layout->addWidget(wordWrap_);
+    return page;
+}
+
+QWidget* MainWindow::buildPasteArea()
+{
+    auto* area = new QWidget;
+    auto* paste = new QPlainTextEdit;
+    bindMemo(paste, session_.pasteArea, refuse_);
+    paste->setFixedHeight(56);
+    QPushButton* pasteButton = button(QStringLiteral("PasteButton"), QStringLiteral("ペースト"));
+    QPushButton* addButton = button(QStringLiteral("AddPastedButton"), QStringLiteral("追加"));
+    addButton->setEnabled(false);
+    addButton->setToolTip(QStringLiteral("貼り付けた記録の追加は次の版で使えるようになります。"));
+    connect(pasteButton, &QPushButton::clicked, paste, [paste] {
+        paste->setFocus();
+        paste->paste();
+    });
+    auto* layout = new QHBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(paste, 1);
+    layout->addWidget(pasteButton);
+    layout->addWidget(addButton);
+    return area;
+}
+
+void MainWindow::followPage()
+{
+    if (pages_->currentIndex() != session_.currentPage()) {
+        QSignalBlocker blocker(pages_);
+        pages_->setCurrentIndex(session_.currentPage());
+    }
+    importAction_->setEnabled(session_.importMenuEnabled());
+}
+
+void MainWindow::followWordWrap()
+{
+    const bool wrap = session_.wordWrap();
+    wordWrap_->setChecked(wrap);
+    readArea_->setWrap(wrap);
+    outputArea_->setWrap(wrap);
+    messageEditor_->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void MainWindow::refreshLists()
+{
+    const Report& report = session_.report();
+    siteList_->clear();
+    for (const SiteLine& line : report.sites)
+        siteList_->addItem(fromCp932(line.text()));
+    observerList_->clear();
+    for (const ObserverLine& line : report.observers)
+        observerList_->addItem(fromCp932(line.text()));
+    observationList_->clear();
+    for (const ObservationItem& item : report.observations)
+        observationList_->addItem(fromCp932(item.text()));
+    siteList_->setCurrentRow(0);
+    observerList_->setCurrentRow(0);
+    observationList_->setCurrentRow(0);
+}
+
+void MainWindow::editCommand(void (*apply)(QWidget*))
+{
+    QWidget* focused = focusWidget();
+    if (focused && clipboardFields().contains(focused->objectName()))
+        apply(focused);
+}
+
+void MainWindow::showFocusedHelp()
+{
+    for (QWidget* w = focusWidget(); w; w = w->parentWidget()) {
+        const QVariant topic = w->property("helpTopic");
+        if (topic.isValid()) {
+            session_.showHelpTopic(topic.toInt());
+            return;
+        }
+    }
+    session_.showContentsHelp();
+}
+
+}  // namespace selen::shell

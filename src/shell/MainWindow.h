@@ -1,0 +1,59 @@
+#pragma once
+
+#include "Binders.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QCheckBox;
+class QListWidget;
+class QPlainTextEdit;
+class QTabWidget;
+
+namespace selen {
+class EditorSession;
+class HelpViewer;
+}
+
+namespace selen::shell {
+
+class ReportEditorArea;
+
+// TForm1: the pages, the menus and the paste area, bound to the session.
+// Commands go to the session; the window only shows what it holds.
+class MainWindow final : public QMainWindow {
+public:
+    explicit MainWindow(EditorSession& session, QWidget* parent = nullptr);
+
+    QTabWidget* pages() const { return pages_; }
+
+private:
+    void buildMenus();
+    QWidget* buildReadPage();
+    QWidget* buildHeaderPage();
+    QWidget* buildSitesPage();
+    QWidget* buildObservationsPage();
+    QWidget* buildOutputPage();
+    QWidget* buildOptionsPage();
+    QWidget* buildPasteArea();
+
+    void followPage();
+    void followWordWrap();
+    void refreshLists();
+    void editCommand(void (*apply)(QWidget*));
+    void showFocusedHelp();
+
+    EditorSession& session_;
+    Refusal refuse_;
+    QTabWidget* pages_ = nullptr;
+    QAction* importAction_ = nullptr;
+    ReportEditorArea* readArea_ = nullptr;
+    ReportEditorArea* outputArea_ = nullptr;
+    QPlainTextEdit* messageEditor_ = nullptr;
+    QCheckBox* wordWrap_ = nullptr;
+    QListWidget* siteList_ = nullptr;
+    QListWidget* observerList_ = nullptr;
+    QListWidget* observationList_ = nullptr;
+};
+
+}  // namespace selen::shell

@@ -1,0 +1,86 @@
+#pragma once
+
+// Fakes of the editor's ports: dialogs answer from queues prepared by the
+// test and remember what they showed.
+
+#include "../report/TestSupport.h"
+
+#include "editor/EditorSession.h"
+#include "report/PosixFileSystem.h"
+#include "settings/ProfileFile.h"
+
+#include <deque>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace selen::test {
+
+class FakeDialogs final : public Dialogs {
+public:
+    std::deque<bool> answers;                        // confirmation answers, in order
+    std::deque<std::optional<std::string>> openNames;
+    std::deque<std::optional<std::string>> saveNames;
+    std::vector<std::string> shown;                  // every text shown, in order
+    std::vector<std::string> errors;
+    std::vector<std::string> saveDialogPresets;      // "file|folder" of each save dialog
+
+    bool confirm(const std::string& text) override
+    {
+        shown.push_back(text);
+        if (answers.empty())
+            throw std::logic_error("unexpected question: " + text);
+        bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void warn(const std::string& text) override { shown.push_back(text); }
+    void inform(const std::string& text) override { shown.push_back(text); }
+    void error(const std::string& text) override
+    {
+        shown.push_back(text);
+        errors.push_back(text);
+    }
+    std::optional<std::string> openReportName(const std::string&) override { return next(openNames); }
+    std::optional<std::string> saveReportName(const std::string& currentFile, const std::string& folder) override
+    {
+        saveDialogPresets.push_back(currentFile + "|" + folder);
+        return next(saveNames);
+    }
+
+private:
+    static std::optional<std::string> next(std::deque<std::optional<std::string>>& queue)
+    {
+        if (queue.empty())
+            throw std::logic_error("unexpected file dialog");
+        auto name = queue.front();
+        queue.pop_front();
+        return name;
+    }
+};
+
+class FakeClock final : public Clock {
+public:
+    Date date{2026, 12, 7};
+    Date today() override { return date; }
+};
+
+class FakeHelp final : public HelpViewer {
+public:
+    std::vector<int> topics;  // 0 for the contents
+    void showContents() override { topics.push_back(0); }
+    void showTopic(int context) override { topics.push_back(context); }
+};
+
+// A session over fakes, with its settings file in the fake file system.
+struct SessionFixture {
+    FakeFileSystem files;
+    FakeDialogs dialogs;
+    FakeClock clock;
+    FakeHelp help;
+    ProfileFile settings{files, "/opt/selen/selen.ini"};
+    EditorSession session{EditorSession::Ports{dialogs, clock, files, help, settings, "/opt/selen"}};
+};
+
+}  // namespace selen::test

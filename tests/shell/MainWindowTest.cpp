@@ -1,0 +1,221 @@
+// The real main window over fake dialogs and an in-memory file system,
+// driven as a user would: typing, switching pages, menu commands.
+#include "../editor/EditorFakes.h"
+
+#include "editor/Messages.h"
+#include "report/ReportWriter.h"
+#include "shell/Cp932Text.h"
+#include "shell/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <memory>
+
+using namespace selen;
+using namespace selen::test;
+
+namespace {
+
+const std::string kReportPath = "/reports/0712.LOR";
+
+// One window per test, created after the test has prepared the settings.
+struct Window {
+    SessionFixture f;
+    std::unique_ptr<shell::MainWindow> window;
+
+    void open()
+    {
+        window = std::make_unique<shell::MainWindow>(f.session);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    template <typename T>
+    T* find(const char* name)
+    {
+        T* widget = window->findChild<T*>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no widget %s", name);
+        return widget;
+    }
+    QAction* action(const char* name)
+    {
+        QAction* a = find<QAction>(name);
+        return a;
+    }
+    void trigger(const char* name)
+    {
+        QAction* a = action(name);
+        QVERIFY(a->isEnabled());
+        a->trigger();
+    }
+    QString preview(int row) { return find<QListWidget>("ListBox1")->item(row)->text(); }
+};
+
+// Text as an input method delivers it, which keyClicks cannot for
+// characters beyond Latin-1.
+void typeText(QWidget* widget, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+}
+
+bool showed(const FakeDialogs& dialogs, std::string_view message)
+{
+    return std::find(dialogs.shown.begin(), dialogs.shown.end(), std::string(message)) != dialogs.shown.end();
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsOnTheHeaderPageWithTheImportItemDisabled()
+    {
+        Window w;
+        w.open();
+        QCOMPARE(w.window->pages()->currentIndex(), 1);
+        QVERIFY(!w.action("ToolsImport")->isEnabled());
+        QVERIFY(!w.action("ToolsSettings")->isEnabled());
+        QCOMPARE(w.window->windowTitle(), shell::fromUtf8(messages::kTitleHead) + shell::fromUtf8(messages::kTitleTail));
+        QCOMPARE(w.window->pages()->tabText(3), QStringLiteral("観測結果"));
+    }
+
+    void startsOnTheRecordedObservationPage()
+    {
+        Window w;
+        QVERIFY(static_cast<bool>(w.f.settings.write("Page", "CurrentPage", "3")));
+        w.open();
+        QCOMPARE(w.window->pages()->currentIndex(), 3);
+        QVERIFY(w.action("ToolsImport")->isEnabled());
+    }
+
+    void typingIntoTheHeaderReachesThePreviewAndTheOutputPage()
+    {
+        Window w;
+        w.open();
+        auto* place = w.find<QLineEdit>("Edit2");
+        place->setFocus();
+        QTest::keyClicks(place, "Hachioji, Tokyo, Japan");
+        QCOMPARE(w.preview(0), QStringLiteral("Place name     Hachioji, Tokyo, Japan"));
+        QTest::keyClick(place, Qt::Key_Return);  // moves on to the e-mail field
+        QTRY_VERIFY(w.find<QLineEdit>("Edit3")->hasFocus());
+        QTest::keyClicks(w.find<QLineEdit>("Edit3"), "taro@example.jp");
+        QCOMPARE(w.preview(1), QStringLiteral("Email address  taro@example.jp"));
+
+        w.window->pages()->setCurrentIndex(4);
+        const QString out = w.find<QPlainTextEdit>("Memo1")->toPlainText();
+        QVERIFY(out.startsWith(QStringLiteral("Place name     Hachioji, Tokyo, Japan\nEmail address  taro@example.jp\n\nTA")));
+        QCOMPARE(w.f.settings.read("Page", "CurrentPage"), std::string("4"));
+    }
+
+    void aFieldTakesNoMoreThanItsLimitAndNoCharacterOutsideCp932()
+    {
+        Window w;
+        w.open();
+        auto* place = w.find<QLineEdit>("Edit2");
+        place->setFocus();
+        QTest::keyClicks(place, QString(60, QChar('x')));
+        QCOMPARE(place->text(), QString(50, QChar('x')));
+        place->clear();
+        typeText(place, QStringLiteral("月"));
+        typeText(place, QStringLiteral("🌙"));
+        QCOMPARE(place->text(), QStringLiteral("月"));
+        QVERIFY(showed(w.f.dialogs, messages::withValue(messages::kCharacterRefused, "🌙")));
+    }
+
+    void refusesToLeaveTheObservationPageWhileARecordHasNoYear()
+    {
+        Window w;
+        QVERIFY(static_cast<bool>(w.f.settings.write("Page", "CurrentPage", "3")));
+        w.open();
+        w.f.dialogs.answers = {true};
+        w.trigger("FileNew");  // a blank record without a year
+        w.window->pages()->setCurrentIndex(1);
+        QCOMPARE(w.window->pages()->currentIndex(), 3);
+        QVERIFY(showed(w.f.dialogs, messages::kYearMissing));
+    }
+
+    void newAsksAndEmptiesTheFields()
+    {
+        Window w;
+        w.open();
+        QTest::keyClicks(w.find<QLineEdit>("Edit4"), "Taro Tsukimi");
+        w.f.dialogs.answers = {false};
+        w.trigger("FileNew");
+        QCOMPARE(w.find<QLineEdit>("Edit4")->text(), QStringLiteral("Taro Tsukimi"));
+        w.f.dialogs.answers = {true};
+        w.trigger("FileNew");
+        QCOMPARE(w.find<QLineEdit>("Edit4")->text(), QString());
+        QCOMPARE(w.preview(2), QString());
+    }
+
+    void openedReportSavesBackByteIdentical()
+    {
+        Window w;
+        w.open();
+        Report report = reportWith({plainRecord(1), plainRecord(2)});
+        report.representative = "Taro Tsukimi";
+        report.optionsMessage = {"Video at 30 fps.", "", "Sky fair."};
+        const std::string bytes = buildReportText(report);
+        w.f.files.files[kReportPath] = bytes;
+        w.f.dialogs.openNames = {kReportPath};
+        w.trigger("FileOpen");
+        QCOMPARE(w.find<QLineEdit>("Edit4")->text(), QStringLiteral("Taro Tsukimi"));
+        QVERIFY(w.window->windowTitle().contains(QStringLiteral("[0712.LOR]")));
+        QCOMPARE(w.find<QListWidget>("ListBox4")->count(), 2);
+
+        w.f.dialogs.saveNames = {"/reports/copy.LOR"};
+        w.trigger("FileSave");
+        QCOMPARE(w.f.files.files["/reports/copy.LOR"], bytes);
+        QVERIFY(w.window->windowTitle().contains(QStringLiteral("[copy.LOR]")));
+    }
+
+    void selectAllAndCopyOnTheOutputEditorTakeTheWholeReport()
+    {
+        Window w;
+        QVERIFY(static_cast<bool>(w.f.settings.write("Page", "CurrentPage", "4")));
+        w.open();
+        auto* output = w.find<QPlainTextEdit>("Memo1");
+        output->setFocus();
+        QTRY_VERIFY(output->hasFocus());
+        w.trigger("EditSelectAll");
+        w.trigger("EditCopy");
+        QCOMPARE(QApplication::clipboard()->text(), output->toPlainText());
+        QVERIFY(!output->toPlainText().isEmpty());
+
+        // The options-page message editor is not served by the Edit menu.
+        QApplication::clipboard()->clear();
+        w.window->pages()->setCurrentIndex(5);
+        auto* message = w.find<QPlainTextEdit>("Memo3");
+        message->setFocus();
+        QTest::keyClicks(message, "note");
+        w.trigger("EditSelectAll");
+        w.trigger("EditCopy");
+        QCOMPARE(QApplication::clipboard()->text(), QString());
+    }
+
+    void theWordWrapOptionReachesTheEditors()
+    {
+        Window w;
+        w.open();
+        w.window->pages()->setCurrentIndex(5);
+        auto* wrap = w.find<QCheckBox>("WordWrapCheckBox");
+        QTest::mouseClick(wrap, Qt::LeftButton, {}, QPoint(8, wrap->height() / 2));  // on the box itself
+        QVERIFY(wrap->isChecked());
+        QCOMPARE(w.find<QPlainTextEdit>("Memo1")->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(w.find<QPlainTextEdit>("Memo2")->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QVERIFY(w.f.session.wordWrap());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
