@@ -53,7 +53,7 @@ HelpWindow::HelpWindow(QString folder, QWidget* parent)
     connect(search_, &QLineEdit::textChanged, this, &HelpWindow::filter);
     connect(topics_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (item)
-            open(item->data(kFileRole).toString());
+            showPage(item->data(kFileRole).toString());
     });
 }
 
@@ -109,7 +109,7 @@ void HelpWindow::filter(const QString& words)
     }
 }
 
-void HelpWindow::open(const QString& file)
+void HelpWindow::showPage(const QString& file)
 {
     page_->setSource(QUrl::fromLocalFile(QDir(folder_).filePath(file)));
     for (int i = 0; i < topics_->count(); ++i) {
@@ -120,11 +120,18 @@ void HelpWindow::open(const QString& file)
     }
 }
 
+HelpWindow& LazyHelp::window()
+{
+    if (!window_)
+        window_ = std::make_unique<HelpWindow>(folder_);
+    return *window_;
+}
+
 void HelpWindow::showContents()
 {
     if (!ensureLoaded())
         return;
-    open(QStringLiteral("index.html"));
+    showPage(QStringLiteral("index.html"));
     search_->setFocus();
     show();
     raise();
@@ -141,7 +148,7 @@ void HelpWindow::showTopic(int context)
                              QStringLiteral("ヘルプの項目 %1 が見つかりません: %2").arg(context).arg(folder_));
         return;
     }
-    open(file);
+    showPage(file);
     show();
     raise();
     activateWindow();

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <memory>
+
 class QLineEdit;
 class QListWidget;
 class QTextBrowser;
@@ -27,13 +29,26 @@ public:
 private:
     bool ensureLoaded();
     void filter(const QString& words);
-    void open(const QString& file);
+    void showPage(const QString& file);
 
     QString folder_;
     QLineEdit* search_;
     QListWidget* topics_;
     QTextBrowser* page_;
     bool loaded_ = false;
+};
+
+// Makes the help window on first use, so that start-up does not pay for it.
+class LazyHelp final : public HelpViewer {
+public:
+    explicit LazyHelp(QString folder) : folder_(std::move(folder)) {}
+    void showContents() override { window().showContents(); }
+    void showTopic(int context) override { window().showTopic(context); }
+
+private:
+    HelpWindow& window();
+    QString folder_;
+    std::unique_ptr<HelpWindow> window_;
 };
 
 }  // namespace selen::shell

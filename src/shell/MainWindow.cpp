@@ -83,12 +83,20 @@ MainWindow::MainWindow(EditorSession& session, QWidget* parent)
     fixed.setStyleHint(QFont::Monospace);
     fixed.setPixelSize(16);
     pages_->setFont(fixed);
-    pages_->addTab(buildReadPage(), QStringLiteral("報告書(読み込み)"));
-    pages_->addTab(buildHeaderPage(), QStringLiteral("ヘッダ"));
-    pages_->addTab(buildSitesPage(), QStringLiteral("観測地・望遠鏡・観測者"));
-    pages_->addTab(buildObservationsPage(), QStringLiteral("観測結果"));
-    pages_->addTab(buildOutputPage(), QStringLiteral("報告書(出力)"));
-    pages_->addTab(buildOptionsPage(), QStringLiteral("オプション"));
+    // Pages are built when first shown: start-up pays only for the page it
+    // opens on.
+    builders_ = {[this] { return buildReadPage(); }, [this] { return buildHeaderPage(); },
+                 [this] { return buildSitesPage(); }, [this] { return buildObservationsPage(); },
+                 [this] { return buildOutputPage(); }, [this] { return buildOptionsPage(); }};
+    const QStringList captions{QStringLiteral("報告書(読み込み)"), QStringLiteral("ヘッダ"),
+                               QStringLiteral("観測地・望遠鏡・観測者"), QStringLiteral("観測結果"),
+                               QStringLiteral("報告書(出力)"), QStringLiteral("オプション")};
+    for (const QString& caption : captions) {
+        auto* holder = new QWidget;
+        auto* holderLayout = new QVBoxLayout(holder);
+        holderLayout->setContentsMargins(0, 0, 0, 0);
+        pages_->addTab(holder, caption);
+    }
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -102,6 +110,7 @@ MainWindow::MainWindow(EditorSession& session, QWidget* parent)
     session_.wordWrapChanged.listen([this] { followWordWrap(); });
     session_.listsChanged.listen([this] { refreshLists(); });
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+        ensurePage(index);
         bool changed = false;
         session_.run([&] { changed = session_.changePage(index); });
         if (!changed)
@@ -110,7 +119,7 @@ MainWindow::MainWindow(EditorSession& session, QWidget* parent)
 
     auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
     connect(f2, &QShortcut::activated, this, [this] {
-        if (session_.currentPage() == pages::kObservations)
+        if (session_.currentPage() == pages::kObservations && observationList_)
             observationList_->setFocus();
     });
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -243,22 +252,19 @@ QWidget* MainWindow::buildHeaderPage()
     auto addField = [form](const QString& caption, QWidget* field, const QString& guidance) {
         form->addWidget(new QLabel(caption));
         form->addWidget(field);
-        if (!guidance.isEmpty()) {
-            auto* label = new QLabel(guidance);
-            label->setWordWrap(true);
-            form->addWidget(label);
-        }
+        if (!guidance.isEmpty())
+            form->addWidget(new QLabel(guidance));  // broken by hand: wrapping costs start-up time
     };
     addField(QStringLiteral("観測地名"), place,
-             QStringLiteral("ローマ字(ヘボン式)で、[市町村名, 県名, Japan] の書式で入力してください。"
+             QStringLiteral("ローマ字(ヘボン式)で、[市町村名, 県名, Japan] の書式で\n入力してください。"
                             "例: Hachioji, Tokyo, Japan\n※カンマ(,)と次項との間に、半角スペースを入れてください。"));
     form->addWidget(howTo, 0, Qt::AlignLeft);
     addField(QStringLiteral("Email address"), email,
-             QStringLiteral("整理担当者から代表者への連絡用です。データセンターへ送る記録ファイルには入りません。"));
+             QStringLiteral("整理担当者から代表者への連絡用です。\nデータセンターへ送る記録ファイルには入りません。"));
     addField(QStringLiteral("観測代表者"), representative,
              QStringLiteral("ローマ字(ヘボン式)でフルネームで記入してください。例: Taro Tsukimi"));
     addField(QStringLiteral("特記事項・連絡事項"), message,
-             QStringLiteral("例: 3月の観測分です。\n機器の設定や天候等の詳細は、オプションのメッセージエディタをご利用ください。"));
+             QStringLiteral("例: 3月の観測分です。\n機器の設定や天候等の詳細は、\nオプションのメッセージエディタをご利用ください。"));
 
     auto* previewBox = new QGroupBox(QStringLiteral("報告書"));
     auto* previewLayout = new QVBoxLayout(previewBox);
@@ -372,8 +378,20 @@ QWidget* MainWindow::buildPasteArea()
     return area;
 }
 
+void MainWindow::ensurePage(int index)
+{
+    if (index < 0 || index >= static_cast<int>(builders_.size()) || !builders_[static_cast<std::size_t>(index)])
+        return;
+    auto build = std::move(builders_[static_cast<std::size_t>(index)]);
+    builders_[static_cast<std::size_t>(index)] = nullptr;
+    pages_->widget(index)->layout()->addWidget(build());
+    followWordWrap();
+    refreshLists();
+}
+
 void MainWindow::followPage()
 {
+    ensurePage(session_.currentPage());
     if (pages_->currentIndex() != session_.currentPage()) {
         QSignalBlocker blocker(pages_);
         pages_->setCurrentIndex(session_.currentPage());
@@ -384,27 +402,35 @@ void MainWindow::followPage()
 void MainWindow::followWordWrap()
 {
     const bool wrap = session_.wordWrap();
-    wordWrap_->setChecked(wrap);
-    readArea_->setWrap(wrap);
-    outputArea_->setWrap(wrap);
-    messageEditor_->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    if (wordWrap_)
+        wordWrap_->setChecked(wrap);
+    if (readArea_)
+        readArea_->setWrap(wrap);
+    if (outputArea_)
+        outputArea_->setWrap(wrap);
+    if (messageEditor_)
+        messageEditor_->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
 void MainWindow::refreshLists()
 {
     const Report& report = session_.report();
-    siteList_->clear();
-    for (const SiteLine& line : report.sites)
-        siteList_->addItem(fromCp932(line.text()));
-    observerList_->clear();
-    for (const ObserverLine& line : report.observers)
-        observerList_->addItem(fromCp932(line.text()));
-    observationList_->clear();
-    for (const ObservationItem& item : report.observations)
-        observationList_->addItem(fromCp932(item.text()));
-    siteList_->setCurrentRow(0);
-    observerList_->setCurrentRow(0);
-    observationList_->setCurrentRow(0);
+    if (siteList_) {
+        siteList_->clear();
+        for (const SiteLine& line : report.sites)
+            siteList_->addItem(fromCp932(line.text()));
+        siteList_->setCurrentRow(0);
+        observerList_->clear();
+        for (const ObserverLine& line : report.observers)
+            observerList_->addItem(fromCp932(line.text()));
+        observerList_->setCurrentRow(0);
+    }
+    if (observationList_) {
+        observationList_->clear();
+        for (const ObservationItem& item : report.observations)
+            observationList_->addItem(fromCp932(item.text()));
+        observationList_->setCurrentRow(0);
+    }
 }
 
 void MainWindow::editCommand(void (*apply)(QWidget*))

@@ -4,6 +4,9 @@
 
 #include <QMainWindow>
 
+#include <array>
+#include <functional>
+
 class QAction;
 class QCheckBox;
 class QListWidget;
@@ -37,6 +40,7 @@ private:
     QWidget* buildOptionsPage();
     QWidget* buildPasteArea();
 
+    void ensurePage(int index);
     void followPage();
     void followWordWrap();
     void refreshLists();
@@ -46,6 +50,7 @@ private:
     EditorSession& session_;
     Refusal refuse_;
     QTabWidget* pages_ = nullptr;
+    std::array<std::function<QWidget*()>, 6> builders_;
     QAction* importAction_ = nullptr;
     ReportEditorArea* readArea_ = nullptr;
     ReportEditorArea* outputArea_ = nullptr;

@@ -171,6 +171,7 @@ private slots:
         w.trigger("FileOpen");
         QCOMPARE(w.find<QLineEdit>("Edit4")->text(), QStringLiteral("Taro Tsukimi"));
         QVERIFY(w.window->windowTitle().contains(QStringLiteral("[0712.LOR]")));
+        w.window->pages()->setCurrentIndex(3);
         QCOMPARE(w.find<QListWidget>("ListBox4")->count(), 2);
 
         w.f.dialogs.saveNames = {"/reports/copy.LOR"};
@@ -211,9 +212,13 @@ private slots:
         auto* wrap = w.find<QCheckBox>("WordWrapCheckBox");
         QTest::mouseClick(wrap, Qt::LeftButton, {}, QPoint(8, wrap->height() / 2));  // on the box itself
         QVERIFY(wrap->isChecked());
-        QCOMPARE(w.find<QPlainTextEdit>("Memo1")->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QCOMPARE(w.find<QPlainTextEdit>("Memo2")->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QVERIFY(w.f.session.wordWrap());
+        QCOMPARE(w.find<QPlainTextEdit>("Memo3")->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        // Pages first shown afterwards follow the option too.
+        for (int page : {4, 0}) {
+            w.window->pages()->setCurrentIndex(page);
+            const char* editor = page == 4 ? "Memo1" : "Memo2";
+            QCOMPARE(w.find<QPlainTextEdit>(editor)->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        }
     }
 };
 

@@ -1,0 +1,111 @@
+// Start-up of the whole program against a minimal Qt window (both as
+// processes, offscreen), and a page change with 999 records in the window.
+#include "../tests/editor/EditorFakes.h"
+
+#include "report/ReportWriter.h"
+#include "shell/MainWindow.h"
+
+#include <QApplication>
+#include <QTabWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+extern char** environ;
+
+namespace {
+
+std::string probeFolder;
+
+void runProcess(benchmark::State& state, const std::string& program)
+{
+    const std::string path = probeFolder + "/" + program;
+    for (auto _ : state) {
+        pid_t pid = 0;
+        char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
+        if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, environ) != 0) {
+            state.SkipWithError("cannot start the probe");
+            return;
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("the probe failed");
+            return;
+        }
+    }
+}
+
+void SelenStartup(benchmark::State& state) { runProcess(state, "startup_probe"); }
+void MinimalWindowStartup(benchmark::State& state) { runProcess(state, "minimal_window_probe"); }
+BENCHMARK(SelenStartup)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(MinimalWindowStartup)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Switching between the header and the site page rebuilds the whole report
+// text of 999 records and shows it in the output editor. A header field
+// changes before each switch, so the editor really gets a new text.
+void PageChangeWith999Records(benchmark::State& state)
+{
+    using namespace selen;
+    test::SessionFixture f;
+    std::vector<ObservationItem> records;
+    for (int i = 0; i < ObservationItem::kMaxRecords; ++i)
+        records.push_back(test::fullRecord(i));
+    f.files.files["/r.LOR"] = buildReportText(test::reportWith(records));
+    shell::MainWindow window(f.session);
+    window.show();
+    f.dialogs.openNames = {"/r.LOR"};
+    f.session.openReport();
+    QApplication::processEvents();
+    int page = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.session.header.representative.enter(page == 1 ? "Taro Tsukimi" : "Hanako Tsukimi");
+        state.ResumeTiming();
+        page = page == 1 ? 2 : 1;
+        window.pages()->setCurrentIndex(page);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(PageChangeWith999Records)->Unit(benchmark::kMillisecond);
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            times[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    std::map<std::string, double> times;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    probeFolder = QCoreApplication::applicationDirPath().toStdString();
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    auto value = [&](const char* name) {
+        for (const auto& [key, time] : reporter.times)
+            if (key.rfind(name, 0) == 0)
+                return time;
+        return 0.0;
+    };
+    if (value("MinimalWindowStartup") > 0)
+        std::printf("start-up: %.2fx a minimal Qt window (target <= 2x)\n",
+                    value("SelenStartup") / value("MinimalWindowStartup"));
+    std::printf("page change with 999 records: %.1f ms (target <= 20 ms)\n", value("PageChangeWith999Records"));
+    return 0;
+}
