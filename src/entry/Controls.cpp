@@ -86,13 +86,8 @@ std::vector<std::string> MemoControl::lines() const
 
 void MemoControl::setText(std::string text)
 {
-    if (text == text_)
-        return;
-    text_ = std::move(text);
-    modified_ = true;
-    if (changeRule_)
-        changeRule_();
-    changed_.notify();
+    if (replaceText(std::move(text)))
+        changed_.notify();
 }
 
 void MemoControl::setLines(const std::vector<std::string>& lines)
@@ -109,12 +104,18 @@ void MemoControl::setLines(const std::vector<std::string>& lines)
 
 void MemoControl::edit(std::string text)
 {
+    replaceText(std::move(text));  // the view already shows it
+}
+
+bool MemoControl::replaceText(std::string text)
+{
     if (text == text_)
-        return;
+        return false;
     text_ = std::move(text);
     modified_ = true;
     if (changeRule_)
         changeRule_();
+    return true;
 }
 
 }  // namespace selen

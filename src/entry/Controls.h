@@ -127,6 +127,8 @@ public:
     Notifier& changed() { return changed_; }
 
 private:
+    bool replaceText(std::string text);
+
     std::string formName_;
     std::string text_;
     bool modified_ = false;

@@ -4,18 +4,16 @@ namespace selen {
 
 HeaderPage::HeaderPage(Report& report) : report_(report)
 {
-    placeName.setChangeRule([this] {
-        report_.placeName = placeName.text();
-        refreshPreview();
-    });
-    emailAddress.setChangeRule([this] {
-        report_.emailAddress = emailAddress.text();
-        refreshPreview();
-    });
-    representative.setChangeRule([this] {
-        report_.representative = representative.text();
-        refreshPreview();
-    });
+    // Each field writes its own header value; the preview follows.
+    auto writes = [this](TextControl& field, std::string Report::*value) {
+        field.setChangeRule([this, &field, value] {
+            report_.*value = field.text();
+            refreshPreview();
+        });
+    };
+    writes(placeName, &Report::placeName);
+    writes(emailAddress, &Report::emailAddress);
+    writes(representative, &Report::representative);
     message.setChangeRule([this] {
         report_.headerMessage = message.lines();
         refreshPreview();

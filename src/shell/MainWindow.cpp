@@ -190,34 +190,47 @@ void MainWindow::buildMenus()
     add(help, QStringLiteral("HelpTopics"), QStringLiteral("トピックの検索"), [this] { session_.showContentsHelp(); });
 }
 
-QWidget* MainWindow::buildReadPage()
+// A group box holding one button that runs a session command.
+QWidget* MainWindow::commandGroup(const QString& caption, const QString& objectName, const QString& buttonCaption,
+                                  void (EditorSession::*command)())
 {
-    auto* page = new QWidget;
+    auto* group = new QGroupBox(caption);
+    auto* layout = new QHBoxLayout(group);
+    QPushButton* b = button(objectName, buttonCaption);
+    layout->addWidget(b);
+    connect(b, &QPushButton::clicked, this, [this, command] { session_.run([this, command] { (session_.*command)(); }); });
+    return group;
+}
+
+// A report editor page: its command groups above, the editor with its
+// column ruler below.
+QWidget* MainWindow::reportEditorPage(MemoControl& memo, const QString& upDownName, ReportEditorArea*& area,
+                                      std::initializer_list<QWidget*> groups)
+{
     auto* editor = new QPlainTextEdit;
-    bindMemo(editor, session_.readEditor, refuse_);
+    bindMemo(editor, memo, refuse_);
     auto* upDown = new QSpinBox;
-    upDown->setObjectName(QStringLiteral("UpDown2"));
-    readArea_ = new ReportEditorArea(editor, upDown);
-
-    auto* fileGroup = new QGroupBox(QStringLiteral("ファイル"));
-    auto* fileLayout = new QHBoxLayout(fileGroup);
-    QPushButton* open = button(QStringLiteral("OpenButton"), QStringLiteral("ファイルを開く"));
-    fileLayout->addWidget(open);
-    auto* applyGroup = new QGroupBox(QStringLiteral("編集結果の反映"));
-    auto* applyLayout = new QHBoxLayout(applyGroup);
-    QPushButton* apply = button(QStringLiteral("ApplyButton"), QStringLiteral("編集結果を項目入力に反映する"));
-    applyLayout->addWidget(apply);
-    connect(open, &QPushButton::clicked, this, [this] { session_.run([this] { session_.openReport(); }); });
-    connect(apply, &QPushButton::clicked, this, [this] { session_.run([this] { session_.applyEditorText(); }); });
-
+    upDown->setObjectName(upDownName);
+    area = new ReportEditorArea(editor, upDown);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(fileGroup);
-    buttons->addWidget(applyGroup);
+    for (QWidget* group : groups)
+        buttons->addWidget(group);
     buttons->addStretch();
+    auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(buttons);
-    layout->addWidget(readArea_, 1);
+    layout->addWidget(area, 1);
     return page;
+}
+
+QWidget* MainWindow::buildReadPage()
+{
+    return reportEditorPage(
+        session_.readEditor, QStringLiteral("UpDown2"), readArea_,
+        {commandGroup(QStringLiteral("ファイル"), QStringLiteral("OpenButton"), QStringLiteral("ファイルを開く"),
+                      &EditorSession::openReport),
+         commandGroup(QStringLiteral("編集結果の反映"), QStringLiteral("ApplyButton"),
+                      QStringLiteral("編集結果を項目入力に反映する"), &EditorSession::applyEditorText)});
 }
 
 QWidget* MainWindow::buildHeaderPage()
@@ -314,24 +327,9 @@ QWidget* MainWindow::buildObservationsPage()
 
 QWidget* MainWindow::buildOutputPage()
 {
-    auto* page = new QWidget;
-    auto* editor = new QPlainTextEdit;
-    bindMemo(editor, session_.outputEditor, refuse_);
-    auto* upDown = new QSpinBox;
-    upDown->setObjectName(QStringLiteral("UpDown1"));
-    outputArea_ = new ReportEditorArea(editor, upDown);
-    auto* fileGroup = new QGroupBox(QStringLiteral("ファイル"));
-    auto* fileLayout = new QHBoxLayout(fileGroup);
-    QPushButton* save = button(QStringLiteral("SaveButton"), QStringLiteral("ファイルに保存する"));
-    fileLayout->addWidget(save);
-    connect(save, &QPushButton::clicked, this, [this] { session_.run([this] { session_.saveReport(); }); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(fileGroup);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(page);
-    layout->addLayout(buttons);
-    layout->addWidget(outputArea_, 1);
-    return page;
+    return reportEditorPage(session_.outputEditor, QStringLiteral("UpDown1"), outputArea_,
+                            {commandGroup(QStringLiteral("ファイル"), QStringLiteral("SaveButton"),
+                                          QStringLiteral("ファイルに保存する"), &EditorSession::saveReport)});
 }
 
 QWidget* MainWindow::buildOptionsPage()

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 
 class QAction;
 class QCheckBox;
@@ -15,7 +16,7 @@ class QTabWidget;
 
 namespace selen {
 class EditorSession;
-class HelpViewer;
+class MemoControl;
 }
 
 namespace selen::shell {
@@ -32,6 +33,10 @@ public:
 
 private:
     void buildMenus();
+    QWidget* commandGroup(const QString& caption, const QString& objectName, const QString& buttonCaption,
+                          void (EditorSession::*command)());
+    QWidget* reportEditorPage(MemoControl& memo, const QString& upDownName, ReportEditorArea*& area,
+                              std::initializer_list<QWidget*> groups);
     QWidget* buildReadPage();
     QWidget* buildHeaderPage();
     QWidget* buildSitesPage();
