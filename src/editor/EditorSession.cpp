@@ -34,9 +34,11 @@ std::string fileNamePart(const std::string& path)
 
 }  // namespace
 
-EditorSession::EditorSession(Ports ports) : header(report_), ports_(std::move(ports))
+EditorSession::EditorSession(Ports ports)
+    : header(report_), observations(report_), observationPage(observations), ports_(std::move(ports))
 {
     messageEditor.setChangeRule([this] { report_.optionsMessage = messageEditor.lines(); });
+    observations.onLoadSelected = [this] { observationPage.loadSelectedRecord(); };
 }
 
 void EditorSession::run(const std::function<void()>& command)
@@ -54,7 +56,9 @@ void EditorSession::start()
     resetReport();
     if (std::optional<int> page = restoreCurrentPage(ports_.settings))
         showPage(*page);
-    presetYear();
+    observationPage.loadSelectedRecord();
+    // The year comes from the clock as a number, never from a locale's date text.
+    observationPage.year.enter(std::to_string(ports_.clock.today().year));
     // A save before the first page change must not write an empty report.
     if (page_ == pages::kOutput)
         buildReportText();
@@ -70,8 +74,12 @@ void EditorSession::resetReport()
     captionChanged.notify();
     loadFolders();
     report_ = Report::fresh();
+    observations.replaceAll();
     outputEditor.setText({});
     header.clear();
+    observationPage.reset();
+    observations.refreshSelectors();
+    observationPage.setReturnField(observationPage.year.formName());
     messageEditor.setText({});
     listsChanged.notify();
 }
@@ -124,6 +132,7 @@ void EditorSession::parseEditorText()
 {
     ReadReport read = parseReportText(readEditor.text());
     report_ = std::move(read.report);
+    observations.replaceAll();
     header.load();
     const std::vector<std::string> message = report_.optionsMessage;
     messageEditor.setLines(message);
@@ -144,6 +153,7 @@ void EditorSession::saveReport()
     std::optional<std::string> path = ports_.dialogs.saveReportName(currentFileName_, reportFolder_);
     if (!path)
         return;
+    observations.refreshSelectors();
     if (page_ != pages::kOutput)
         buildReportText();
     DialogQuestions questions(ports_.dialogs);
@@ -180,7 +190,9 @@ bool EditorSession::changePage(int page)
     }
     showPage(page);
     writeSetting([&] { return saveCurrentPage(ports_.settings, page_); });
+    observations.refreshSelectors();
     buildReportText();
+    observationPage.loadSelectedRecord();
     return true;
 }
 
@@ -210,16 +222,6 @@ void EditorSession::writeSetting(const std::function<FileResult()>& write)
         ports_.dialogs.error(messages::withValue(messages::kSettingsNotWritten, written.error));
 }
 
-void EditorSession::presetYear()
-{
-    // The year field takes the year as digits from the clock, never from a
-    // locale's date text.
-    std::string year = std::to_string(ports_.clock.today().year);
-    padLeftTo(year, columns::kYear.width);
-    report_.observations.front().put(columns::kYear, year);
-    listsChanged.notify();
-}
-
 void EditorSession::rememberSavedState()
 {
     savedText_ = selen::buildReportText(report_);
@@ -245,6 +247,12 @@ void EditorSession::setWordWrap(bool wrap)
 void EditorSession::refuseCharacter(const std::string& character)
 {
     ports_.dialogs.warn(messages::withValue(messages::kCharacterRefused, character));
+}
+
+void EditorSession::enterToday()
+{
+    const Date today = ports_.clock.today();
+    observationPage.enterDate(today.year, today.month, today.day);
 }
 
 void EditorSession::showContentsHelp()

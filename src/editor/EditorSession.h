@@ -5,6 +5,8 @@
 
 #include "entry/Controls.h"
 #include "entry/HeaderPage.h"
+#include "entry/ObservationList.h"
+#include "entry/ObservationPage.h"
 #include "report/FileSystem.h"
 #include "report/Report.h"
 #include "settings/ProfileFile.h"
@@ -55,6 +57,9 @@ public:
     // A character typed or pasted that has no CP932 form (UTF-8).
     void refuseCharacter(const std::string& character);
 
+    // The today button: the clock's date into the year, month and day.
+    void enterToday();
+
     void showContentsHelp();
     void showHelpTopic(int context);
 
@@ -73,6 +78,8 @@ public:
     bool hasUnsavedWork() const;
 
     HeaderPage header;
+    ObservationList observations;
+    ObservationPage observationPage;
     MemoControl readEditor{"Memo2"};
     MemoControl outputEditor{"Memo1"};
     MemoControl messageEditor{"Memo3"};
@@ -92,7 +99,6 @@ private:
     void parseEditorText();
     void loadFolders();
     void writeSetting(const std::function<FileResult()>& write);
-    void presetYear();
     void rememberSavedState();
     std::string outputBytes() const;
 

@@ -27,6 +27,14 @@ void TextControl::enter(std::string_view text)
     setText(std::move(cleaned));
 }
 
+void TextControl::load(std::string text)
+{
+    if (text == text_)
+        return;
+    text_ = std::move(text);
+    changed_.notify();
+}
+
 void TextControl::setEnabled(bool enabled)
 {
     if (enabled_ == enabled)
@@ -65,6 +73,56 @@ void ChoiceControl::setLines(std::vector<std::string> lines)
     lines_ = std::move(lines);
     if (index_ >= lines_.size())
         index_ = 0;
+    changed_.notify();
+}
+
+void ChoiceControl::setEnabled(bool enabled)
+{
+    if (enabled_ == enabled)
+        return;
+    enabled_ = enabled;
+    changed_.notify();
+}
+
+void ChoiceControl::setColour(std::uint32_t colour)
+{
+    if (colour_ == colour)
+        return;
+    colour_ = colour;
+    changed_.notify();
+}
+
+void ChoiceControl::selectByCode(char code)
+{
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (!lines_[i].empty() && lines_[i][0] == code) {
+            setIndex(i);
+            return;
+        }
+    }
+    setIndex(0);
+}
+
+void CheckControl::click()
+{
+    setChecked(!checked_);
+    if (clickRule_)
+        clickRule_();
+}
+
+void CheckControl::setChecked(bool checked)
+{
+    if (checked_ == checked)
+        return;
+    checked_ = checked;
+    changed_.notify();
+}
+
+void CheckControl::setEnabled(bool enabled)
+{
+    if (enabled_ == enabled)
+        return;
+    enabled_ = enabled;
     changed_.notify();
 }
 

@@ -38,12 +38,20 @@ public:
     // filter and cut to the byte limit (never half a character), then set.
     void enter(std::string_view text);
 
+    // Shows a record's value as it stands: no rule runs, so loading a
+    // record never writes into it.
+    void load(std::string text);
+
     void setChangeRule(std::function<void()> rule) { changeRule_ = std::move(rule); }
 
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
     std::uint32_t colour() const { return colour_; }
     void setColour(std::uint32_t colour);
+    // A field whose limit depends on another field (the comment).
+    void setMaxBytes(std::size_t maxBytes) { maxBytes_ = maxBytes; }
+    bool readOnly() const { return readOnly_; }
+    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
     Notifier& changed() { return changed_; }
 
@@ -51,6 +59,7 @@ private:
     std::string formName_;
     std::string text_;
     std::size_t maxBytes_;
+    bool readOnly_ = false;
     KeyFilter filter_;
     int helpTopic_;
     bool enabled_ = true;
@@ -79,14 +88,47 @@ public:
     void setLines(std::vector<std::string> lines);
     void setChangeRule(std::function<void()> rule) { changeRule_ = std::move(rule); }
 
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+    std::uint32_t colour() const { return colour_; }
+    void setColour(std::uint32_t colour);
+    // The code the chosen line writes: its first character (a blank for line 0).
+    char code() const { return lines_.empty() || lines_[index_].empty() ? ' ' : lines_[index_][0]; }
+    // Chooses the first line that begins with `code`, else line 0; no rule runs.
+    void selectByCode(char code);
+
     Notifier& changed() { return changed_; }
 
 private:
     std::string formName_;
     std::vector<std::string> lines_;
     std::size_t index_ = 0;
+    bool enabled_ = true;
+    std::uint32_t colour_ = RequiredColour;
     int helpTopic_;
     std::function<void()> changeRule_;
+    Notifier changed_;
+};
+
+class CheckControl {
+public:
+    explicit CheckControl(std::string formName, bool checked = false) : formName_(std::move(formName)), checked_(checked) {}
+    const std::string& formName() const { return formName_; }
+    bool checked() const { return checked_; }
+    bool enabled() const { return enabled_; }
+    // The user's click: the box toggles and the click rule runs.
+    void click();
+    // The program sets the box; no rule runs.
+    void setChecked(bool checked);
+    void setEnabled(bool enabled);
+    void setClickRule(std::function<void()> rule) { clickRule_ = std::move(rule); }
+    Notifier& changed() { return changed_; }
+
+private:
+    std::string formName_;
+    bool checked_;
+    bool enabled_ = true;
+    std::function<void()> clickRule_;
     Notifier changed_;
 };
 

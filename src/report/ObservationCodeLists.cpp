@@ -174,6 +174,33 @@ const CodeList& remarks()
     return list;
 }
 
+const CodeList& planets()
+{
+    static const CodeList list = CodeList::fromUtf8(
+        {
+            "   惑星",
+            "1000  水星",
+            "2000  金星",
+            "4000  火星",
+            "5000  木星",
+            "5001  イオ",
+            "5002  ユーロパ",
+            "5003  ガニメデ",
+            "5004  カリスト",
+            "6000  土星",
+            "7000  天王星",
+            "8000  海王星",
+        },
+        4);
+    return list;
+}
+
+const CodeList& videoAnalysisUnits()
+{
+    static const CodeList list = CodeList::fromUtf8({"解析単位", " ﾌﾚｰﾑ", " ﾌｨｰﾙﾄﾞ", " 0.01"});
+    return list;
+}
+
 const std::string& siteSelectorEmptyEntry()
 {
     static const std::string text = cp932::fixed("  観測地・望遠鏡");

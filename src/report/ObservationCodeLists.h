@@ -18,6 +18,9 @@ const CodeList& doubleStarComponent();  // column 47
 const CodeList& lightLevel();           // column 53
 const CodeList& skyCondition();         // columns 54 and 55
 const CodeList& remarks();              // column 56
+const CodeList& planets();              // columns 22-25: four-digit codes
+// Which accuracy step applies; shown only, never written.
+const CodeList& videoAnalysisUnits();
 
 // Entry 0 of the site and observer selectors, whose other entries are the
 // report's own site and observer lines.

@@ -206,6 +206,27 @@ TEST(EditorSessionCommands, OpenThenSaveWritesTheSameBytes)
     EXPECT_EQ(f.dialogs.saveDialogPresets.back(), kReportPath + "|/reports");
 }
 
+TEST(EditorSessionCommands, SelectingEveryRecordRewritesNothing)
+{
+    SessionFixture f;
+    f.session.start();
+    std::vector<ObservationItem> records;
+    for (int n = 0; n < 60; ++n)  // every catalogue, method, code and comment layout
+        records.push_back(fullRecord(n));
+    Report report = reportWith(records);
+    const std::string bytes = buildReportText(report);
+    f.files.files[kReportPath] = bytes;
+    f.dialogs.openNames = {kReportPath};
+    f.session.openReport();
+    for (std::size_t i = 0; i < records.size(); ++i)
+        f.session.observations.select(i);
+    ASSERT_TRUE(f.session.changePage(pages::kObservations));
+    ASSERT_TRUE(f.session.changePage(pages::kOutput));
+    f.dialogs.saveNames = {"/reports/again.LOR"};
+    f.session.saveReport();
+    EXPECT_EQ(f.files.files["/reports/again.LOR"], bytes);
+}
+
 TEST(EditorSessionCommands, SaveRefusesARecordWithoutAYearAndShowsTheObservationPage)
 {
     SessionFixture f;

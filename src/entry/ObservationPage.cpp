@@ -1,0 +1,151 @@
+#include "ObservationPage.h"
+
+#include "ObservationList.h"
+
+#include "report/ObservationCodeLists.h"
+#include "report/StringRoutines.h"
+
+namespace selen {
+
+namespace {
+ChoiceControl choice(const char* formName, const CodeList& list)
+{
+    return ChoiceControl(formName, list.entries());
+}
+}  // namespace
+
+ObservationPage::ObservationPage(ObservationList& list)
+    : phenomenon(choice("ComboBox28", codes::phenomenon())),
+      limb(choice("ComboBox29", codes::limb())),
+      catalogue(choice("ComboBox6", codes::catalogue())),
+      planet(choice("ComboBox7", codes::planets())),
+      timingMethod1(choice("ComboBox8", codes::timingMethod1())),
+      timingMethod2(choice("ComboBox9", codes::timingMethod2())),
+      timeSource(choice("ComboBox10", codes::timeSource())),
+      application(choice("ComboBox17", codes::personalEquationApplication())),
+      videoUnit(choice("ComboBox32", codes::videoAnalysisUnits())),
+      lightLevel(choice("ComboBox13", codes::lightLevel())),
+      certainty(choice("ComboBox11", codes::certainty())),
+      stability(choice("ComboBox14", codes::skyCondition())),
+      transparency(choice("ComboBox15", codes::skyCondition())),
+      remarks(choice("ComboBox16", codes::remarks())),
+      doubleStar(choice("ComboBox18", codes::doubleStarComponent())),
+      list_(list)
+{
+    planetNumber.setReadOnly(true);
+    videoUnit.setColour(HighlightColour);
+    wireEventGroup();
+    wireObjectGroup();
+    wireMethodGroup();
+    wireConditionsGroup();
+}
+
+bool ObservationPage::hasSelection() const
+{
+    return !list_.records().empty();
+}
+
+void ObservationPage::put(columns::Field field, std::string_view value)
+{
+    if (loading_ || !hasSelection())
+        return;
+    list_.putSelected(field, value);
+}
+
+std::string_view ObservationPage::columns(columns::Field field) const
+{
+    return list_.selectedRecord().columns(field);
+}
+
+void ObservationPage::setField(TextControl& field, std::string text)
+{
+    if (loading_)
+        field.load(std::move(text));
+    else
+        field.setText(std::move(text));
+}
+
+void ObservationPage::loadSelectedRecord()
+{
+    loading_ = true;
+    loadEventGroup();
+    loadMethodGroup();
+    loadConditionsGroup();
+    loadObject();
+    list_.observerSelector.selectByCode(list_.selectedRecord().column(columns::kObserver.first));
+    list_.siteSelector.selectByCode(list_.selectedRecord().column(columns::kSite.first));
+    list_.observerSelector.setColour(statusColour(list_.observerSelector, RequiredColour));
+    list_.siteSelector.setColour(statusColour(list_.siteSelector, RequiredColour));
+    comment.setMaxBytes(catalogue.code() == 'U' ? columns::kGscCommentText.width : columns::kCommentArea.width);
+    std::string text(columns(catalogue.code() == 'U' ? columns::kGscCommentText : columns::kCommentArea));
+    trimRightSpaces(text);
+    comment.load(text);
+    comment.setColour(statusColour(comment, ConditionalColour));
+    loading_ = false;
+    stateChanged.notify();
+}
+
+void ObservationPage::reset()
+{
+    for (TextControl* field : {&year, &month, &day, &hour, &minute, &second, &fraction, &personalEquationWhole,
+                               &personalEquationFraction, &accuracyWhole, &accuracyFraction, &signalToNoiseUnits,
+                               &signalToNoiseTenths, &durationWhole, &durationFraction, &wdsComponent, &temperature,
+                               &comment})
+        field->setText({});
+    for (ChoiceControl* list : {&phenomenon, &limb, &timingMethod2, &timeSource, &application, &lightLevel, &certainty,
+                                &stability, &transparency, &remarks, &doubleStar, &list_.siteSelector,
+                                &list_.observerSelector})
+        list->choose(0);
+    graze.setChecked(false);
+    put(columns::kGrazeFlag, " ");
+    timingMethod1.choose(0);
+    // Object group afresh: catalogue line 0, every number empty.
+    catalogue.setIndex(0);
+    planet.setIndex(0);
+    stepper = Stepper{};
+    putCatalogue();
+    applyCatalogueState();
+    starNumber.setText({});
+    putObjectNumber();
+    stateChanged.notify();
+}
+
+KeyOutcome ObservationPage::keyRule(std::string_view formName, NavigationKey key, bool empty) const
+{
+    const bool first = formName == year.formName();
+    const bool isComment = formName == comment.formName();
+    const bool planetField = formName == planetNumber.formName();
+    const bool pointMoves = formName == second.formName() || formName == personalEquationWhole.formName()
+        || formName == accuracyWhole.formName() || formName == signalToNoiseUnits.formName()
+        || formName == durationWhole.formName();
+    switch (key) {
+    case NavigationKey::Enter:
+        if (isComment)
+            return empty ? KeyOutcome::handOn() : KeyOutcome{true, 0, true};
+        if (planetField)
+            return KeyOutcome{true, +1, true};
+        return empty ? KeyOutcome::handOn() : KeyOutcome{true, +1, true};
+    case NavigationKey::Point:
+        return pointMoves && !empty ? KeyOutcome{true, +1, true} : KeyOutcome::handOn();
+    case NavigationKey::Right:
+        return isComment ? KeyOutcome::handOn() : KeyOutcome{true, +1, true};
+    case NavigationKey::Left:
+        return isComment || first ? KeyOutcome::handOn() : KeyOutcome{true, -1, true};
+    case NavigationKey::Up:
+    case NavigationKey::Down:
+        return KeyOutcome::handOn();
+    }
+    return KeyOutcome::handOn();
+}
+
+std::uint32_t statusColour(const TextControl& field, std::uint32_t emptyColour)
+{
+    return field.text().empty() ? emptyColour : FilledColour;
+}
+
+std::uint32_t statusColour(const ChoiceControl& list, std::uint32_t emptyColour)
+{
+    return list.index() == 0 ? emptyColour : FilledColour;
+}
+
+}  // namespace selen
