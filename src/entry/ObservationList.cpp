@@ -55,11 +55,11 @@ bool foldedLess(const ObservationItem& a, const ObservationItem& b)
 }
 
 // The columns of one event, blanked in the copy made for the next event.
-constexpr columns::Field kEventTime{9, 10};            // hour to decimals
-constexpr columns::Field kEventQuality{43, 10};        // certainty to duration
-constexpr columns::Field kEventConditions{54, 6};      // stability to temperature
-constexpr columns::Field kStarAndEvent{20, 9};         // star number to limb
-constexpr columns::Field kEventOfSameStar{26, 3};      // double-star component to limb
+constexpr columns::Field kEventTime{9, 10};        // hour to decimals
+constexpr columns::Field kEventQuality{43, 10};    // certainty to duration
+constexpr columns::Field kEventConditions{54, 6};  // stability to temperature
+constexpr columns::Field kStarAndEvent{20, 9};     // star number to limb
+constexpr columns::Field kEventOfSameStar{26, 3};  // double-star component to limb
 
 }  // namespace
 
@@ -96,16 +96,15 @@ void ObservationList::add()
     auto& records = report_.observations;
     if (full())
         return;
-    const bool wasEmpty = records.empty();
-    if (wasEmpty || !isBlankForAdding(records.back())) {
+    // The list is never empty, so there is always a last record to test.
+    if (!isBlankForAdding(records.back())) {
         records.emplace_back();
         selected_ = records.size() - 1;
         records.back().setRecordNumber(static_cast<int>(records.size()));
         listReset_.notify();
         if (onRecordAdded)
             onRecordAdded();
-        if (!wasEmpty)
-            loadSelected();
+        loadSelected();
     }
     numberSelected();
 }
@@ -113,7 +112,7 @@ void ObservationList::add()
 void ObservationList::copyLastForNextEvent()
 {
     auto& records = report_.observations;
-    if (full() || records.empty() || isBlankForAdding(records.back()))
+    if (full() || isBlankForAdding(records.back()))
         return;
     ObservationItem copy = records.back();
     // A graze is timed again at the same star on the same night: its day and

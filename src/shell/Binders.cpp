@@ -2,6 +2,7 @@
 
 #include "Cp932Text.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -42,7 +43,7 @@ std::optional<NavigationKey> navigationKey(int key)
 // rules before the field itself sees the key.
 class FieldKeys final : public QObject {
 public:
-    FieldKeys(QLineEdit* edit, KeyFilter filter, KeyRule rule) : QObject(edit), edit_(edit), filter_(filter), rule_(std::move(rule)) {}
+    FieldKeys(QWidget* edit, KeyFilter filter, KeyRule rule) : QObject(edit), edit_(edit), filter_(filter), rule_(std::move(rule)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -51,8 +52,12 @@ protected:
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
         if (rule_ && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            if (std::optional<NavigationKey> nav = navigationKey(key->key())) {
-                KeyOutcome outcome = rule_(*nav, edit_->text().isEmpty());
+            std::optional<NavigationKey> nav = navigationKey(key->key());
+            if (!nav && key->text() == QStringLiteral("."))
+                nav = NavigationKey::Point;
+            if (nav) {
+                auto* line = qobject_cast<QLineEdit*>(edit_);
+                KeyOutcome outcome = rule_(*nav, line ? line->text().isEmpty() : false);
                 if (outcome.move != 0)
                     moveFocus(edit_, outcome.move);
                 if (outcome.consumed)
@@ -60,14 +65,14 @@ protected:
             }
         }
         const QString text = key->text();
-        if (filter_ == KeyFilter::None || text.isEmpty() || !text.at(0).isPrint() || (key->modifiers() & Qt::ControlModifier))
+        if (!qobject_cast<QLineEdit*>(edit_) || filter_ == KeyFilter::None || text.isEmpty() || !text.at(0).isPrint() || (key->modifiers() & Qt::ControlModifier))
             return false;
         const bool passes = text.size() == 1 && text.at(0).unicode() < 0x80 && keyPasses(filter_, static_cast<char>(text.at(0).unicode()));
         return !passes;
     }
 
 private:
-    QLineEdit* edit_;
+    QWidget* edit_;
     KeyFilter filter_;
     KeyRule rule_;
 };
@@ -114,6 +119,7 @@ void bindText(QLineEdit* edit, TextControl& control, const Refusal& refuse, KeyR
             edit->setCursorPosition(std::min<int>(cursor, static_cast<int>(text.size())));
         }
         edit->setEnabled(control.enabled());
+        edit->setReadOnly(control.readOnly());
         QPalette palette = edit->palette();
         palette.setColor(QPalette::Base, toQColor(control.colour()));
         edit->setPalette(palette);
@@ -179,7 +185,7 @@ void bindList(QListWidget* list, ListControl& control)
     show();
 }
 
-void bindChoice(QComboBox* box, ChoiceControl& control)
+void bindChoice(QComboBox* box, ChoiceControl& control, KeyRule keyRule)
 {
     box->setObjectName(QString::fromStdString(control.formName()));
     auto show = [box, &control] {
@@ -193,10 +199,34 @@ void bindChoice(QComboBox* box, ChoiceControl& control)
                 box->addItem(fromCp932(line));
         }
         box->setCurrentIndex(static_cast<int>(control.index()));
+        box->setEnabled(control.enabled());
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, toQColor(control.colour()));
+        palette.setColor(QPalette::Button, toQColor(control.colour()));
+        box->setPalette(palette);
     };
+    if (keyRule)
+        box->installEventFilter(new FieldKeys(box, KeyFilter::None, std::move(keyRule)));
     QObject::connect(box, qOverload<int>(&QComboBox::activated), box, [&control](int index) {
         if (index >= 0)
             control.choose(static_cast<std::size_t>(index));
+    });
+    control.changed().listen(show);
+    show();
+}
+
+void bindCheck(QCheckBox* box, CheckControl& control)
+{
+    box->setObjectName(QString::fromStdString(control.formName()));
+    auto show = [box, &control] {
+        QSignalBlocker blocker(box);
+        box->setChecked(control.checked());
+        box->setEnabled(control.enabled());
+    };
+    // The model toggles itself and runs its rule; the box then shows it.
+    QObject::connect(box, &QCheckBox::clicked, box, [&control, show] {
+        control.click();
+        show();
     });
     control.changed().listen(show);
     show();

@@ -9,6 +9,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QListWidget;
 class QComboBox;
+class QCheckBox;
 class QWidget;
 class QString;
 
@@ -25,7 +26,8 @@ using Refusal = std::function<void(const QString& character)>;
 void bindText(QLineEdit* edit, TextControl& control, const Refusal& refuse, KeyRule keyRule = {});
 void bindMemo(QPlainTextEdit* edit, MemoControl& control, const Refusal& refuse);
 void bindList(QListWidget* list, ListControl& control);
-void bindChoice(QComboBox* box, ChoiceControl& control);
+void bindChoice(QComboBox* box, ChoiceControl& control, KeyRule keyRule = {});
+void bindCheck(QCheckBox* box, CheckControl& control);
 
 // Moves the focus to the next (+1) or previous (-1) control of the same
 // page that takes part in tabbing, wrapping at the ends.

@@ -2,6 +2,7 @@
 
 #include "Binders.h"
 #include "Cp932Text.h"
+#include "ObservationPageView.h"
 #include "ReportEditorArea.h"
 
 #include "editor/EditorSession.h"
@@ -48,24 +49,6 @@ QPushButton* button(const QString& objectName, const QString& caption)
     auto* b = new QPushButton(caption);
     b->setObjectName(objectName);
     return b;
-}
-
-QWidget* swatch(std::uint32_t colour, const QString& caption)
-{
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* box = new QLabel;
-    box->setFixedSize(32, 16);
-    Rgb rgb = fromBlueGreenRed(colour);
-    box->setStyleSheet(QStringLiteral("background: rgb(%1,%2,%3); border: 1px solid gray;")
-                           .arg(rgb.red)
-                           .arg(rgb.green)
-                           .arg(rgb.blue));
-    layout->addWidget(box);
-    layout->addWidget(new QLabel(caption));
-    layout->addStretch();
-    return row;
 }
 
 }  // namespace
@@ -119,8 +102,8 @@ MainWindow::MainWindow(EditorSession& session, QWidget* parent)
 
     auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
     connect(f2, &QShortcut::activated, this, [this] {
-        if (session_.currentPage() == pages::kObservations && observationList_)
-            observationList_->setFocus();
+        if (session_.currentPage() == pages::kObservations && observationPage_)
+            observationPage_->list()->setFocus();
     });
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { showFocusedHelp(); });
@@ -130,7 +113,7 @@ MainWindow::MainWindow(EditorSession& session, QWidget* parent)
     followPage();
     followWordWrap();
     refreshLists();
-    resize(1120, 820);
+    resize(1200, 900);
 }
 
 void MainWindow::buildMenus()
@@ -226,7 +209,7 @@ QWidget* MainWindow::reportEditorPage(MemoControl& memo, const QString& upDownNa
 QWidget* MainWindow::buildReadPage()
 {
     return reportEditorPage(
-        session_.readEditor, QStringLiteral("UpDown2"), readArea_,
+        session_.readEditor, QStringLiteral("ReadRulerUpDown"), readArea_,
         {commandGroup(QStringLiteral("ファイル"), QStringLiteral("OpenButton"), QStringLiteral("ファイルを開く"),
                       &EditorSession::openReport),
          commandGroup(QStringLiteral("編集結果の反映"), QStringLiteral("ApplyButton"),
@@ -305,29 +288,13 @@ QWidget* MainWindow::buildSitesPage()
 
 QWidget* MainWindow::buildObservationsPage()
 {
-    auto* page = new QWidget;
-    observationList_ = new QListWidget;
-    observationList_->setObjectName(QStringLiteral("ListBox4"));
-    auto* legend = new QVBoxLayout;
-    legend->addWidget(swatch(RequiredColour, QStringLiteral("未入力(必須入力項目)")));
-    legend->addWidget(swatch(ConditionalColour, QStringLiteral("未入力(場合により入力)")));
-    legend->addWidget(swatch(FilledColour, QStringLiteral("入力済み")));
-    QPushButton* import = button(QStringLiteral("ImportButton"), QStringLiteral("OCCULT予報ファイル\nからの入力"));
-    import->setEnabled(false);
-    import->setToolTip(QStringLiteral("予報からの入力は次の版で使えるようになります。"));
-    auto* top = new QHBoxLayout;
-    top->addLayout(legend);
-    top->addStretch();
-    top->addWidget(import);
-    auto* layout = new QVBoxLayout(page);
-    layout->addLayout(top);
-    layout->addWidget(observationList_, 1);
-    return page;
+    observationPage_ = new ObservationPageView(session_, refuse_);
+    return observationPage_;
 }
 
 QWidget* MainWindow::buildOutputPage()
 {
-    return reportEditorPage(session_.outputEditor, QStringLiteral("UpDown1"), outputArea_,
+    return reportEditorPage(session_.outputEditor, QStringLiteral("OutputRulerUpDown"), outputArea_,
                             {commandGroup(QStringLiteral("ファイル"), QStringLiteral("SaveButton"),
                                           QStringLiteral("ファイルに保存する"), &EditorSession::saveReport)});
 }
@@ -423,12 +390,7 @@ void MainWindow::refreshLists()
             observerList_->addItem(fromCp932(line.text()));
         observerList_->setCurrentRow(0);
     }
-    if (observationList_) {
-        observationList_->clear();
-        for (const ObservationItem& item : report.observations)
-            observationList_->addItem(fromCp932(item.text()));
-        observationList_->setCurrentRow(0);
-    }
+
 }
 
 void MainWindow::editCommand(void (*apply)(QWidget*))

@@ -63,7 +63,7 @@ private:
     QCheckBox* wordWrap_ = nullptr;
     QListWidget* siteList_ = nullptr;
     QListWidget* observerList_ = nullptr;
-    QListWidget* observationList_ = nullptr;
+    class ObservationPageView* observationPage_ = nullptr;
 };
 
 }  // namespace selen::shell

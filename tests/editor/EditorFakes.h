@@ -4,6 +4,7 @@
 // test and remember what they showed.
 
 #include "../report/TestSupport.h"
+#include "../support/FakeFileSystem.h"
 
 #include "editor/EditorSession.h"
 #include "report/PosixFileSystem.h"

@@ -12,7 +12,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
+#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QtTest>
@@ -172,7 +174,7 @@ private slots:
         QCOMPARE(w.find<QLineEdit>("Edit4")->text(), QStringLiteral("Taro Tsukimi"));
         QVERIFY(w.window->windowTitle().contains(QStringLiteral("[0712.LOR]")));
         w.window->pages()->setCurrentIndex(3);
-        QCOMPARE(w.find<QListWidget>("ListBox4")->count(), 2);
+        QCOMPARE(w.find<QListView>("ListBox4")->model()->rowCount(), 2);
 
         w.f.dialogs.saveNames = {"/reports/copy.LOR"};
         w.trigger("FileSave");
@@ -202,6 +204,51 @@ private slots:
         w.trigger("EditSelectAll");
         w.trigger("EditCopy");
         QCOMPARE(QApplication::clipboard()->text(), QString());
+    }
+
+    void anObservationTypedWithTheKeyboardReachesItsColumns()
+    {
+        Window w;
+        QVERIFY(static_cast<bool>(w.f.settings.write("Page", "CurrentPage", "3")));
+        w.open();
+        auto* year = w.find<QLineEdit>("Edit23");
+        QCOMPARE(year->text(), QStringLiteral("2026"));  // preset from the clock
+        auto* month = w.find<QLineEdit>("Edit24");
+        month->setFocus();
+        QTRY_VERIFY(month->hasFocus());
+        // Month, day, hour, minute, second, then "." jumps to the fraction.
+        QTest::keyClicks(month, "7");
+        QTest::keyClick(month, Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), "13");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Edit26"));
+        QTest::keyClicks(QApplication::focusWidget(), "25");  // above 24: the 5 is refused
+        QCOMPARE(w.find<QLineEdit>("Edit26")->text(), QStringLiteral("2"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), "34");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QTest::keyClicks(QApplication::focusWidget(), "56.");
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Edit29"));
+        QTest::keyClicks(QApplication::focusWidget(), "5");
+
+        const QString row = w.find<QListView>("ListBox4")->model()->index(0, 0).data().toString();
+        QCOMPARE(row.mid(4, 18), QStringLiteral("20260713023456.5  "));
+        const QColor filled(240, 240, 255);
+        QCOMPARE(month->palette().color(QPalette::Base), filled);
+        QCOMPARE(w.find<QLineEdit>("Edit30")->palette().color(QPalette::Base), QColor(255, 255, 255));
+
+        // A choice from a list writes its code; the catalogue brings the star number.
+        auto* catalogue = w.find<QComboBox>("ComboBox6");
+        catalogue->setFocus();
+        QTest::keyClick(catalogue, Qt::Key_Down);  // R ZC
+        auto* star = w.find<QLineEdit>("Edit30");
+        star->setFocus();
+        QTest::keyClicks(star, "12a34");
+        QCOMPARE(star->text(), QStringLiteral("1234"));
+
+        w.window->pages()->setCurrentIndex(4);
+        const QString out = w.find<QPlainTextEdit>("Memo1")->toPlainText();
+        QVERIFY2(out.contains(QStringLiteral("\n20260713023456.5  R  1234")), qPrintable(out));
     }
 
     void theWordWrapOptionReachesTheEditors()

@@ -1,0 +1,448 @@
+#include "ObservationPageView.h"
+
+#include "Cp932Text.h"
+#include "ObservationListModel.h"
+
+#include "editor/EditorSession.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace selen::shell {
+
+namespace {
+
+QLineEdit* field(int widthInColumns)
+{
+    auto* edit = new QLineEdit;
+    edit->setFixedWidth(widthInColumns * 8 + 14);
+    edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+    return edit;
+}
+
+QPushButton* commandButton(const QString& objectName, const QString& caption)
+{
+    auto* b = new QPushButton(caption);
+    b->setObjectName(objectName);
+    b->setFocusPolicy(Qt::NoFocus);  // buttons are not reached with Tab
+    return b;
+}
+
+QGroupBox* group(const QString& caption)
+{
+    return new QGroupBox(caption);
+}
+
+}  // namespace
+
+ObservationPageView::ObservationPageView(EditorSession& session, const Refusal& refuse, QWidget* parent)
+    : QWidget(parent), session_(session), refuse_(refuse)
+{
+    auto* top = new QHBoxLayout;
+    top->addWidget(eventGroup());
+    top->addWidget(objectGroup());
+    top->addWidget(methodGroup());
+    top->addStretch();
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(conditionsGroup());
+    auto* side = new QVBoxLayout;
+    side->addWidget(siteGroup());
+    side->addWidget(commentGroup());
+    side->addWidget(legend());
+    middle->addLayout(side);
+    middle->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(middle);
+    layout->addWidget(listGroup(), 1);
+    session_.observationPage.stateChanged.listen([this] { followState(); });
+    followState();
+}
+
+void ObservationPageView::remember(QWidget* widget)
+{
+    widget->installEventFilter(this);
+}
+
+bool ObservationPageView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        // Every observation field, as it loses the focus, becomes the field
+        // the list gives the focus back to.
+        session_.observationPage.setReturnField(watched->objectName().toStdString());
+    } else if (watched == list_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            focusReturnField();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ObservationPageView::focusReturnField()
+{
+    if (auto* w = findChild<QWidget*>(QString::fromStdString(session_.observationPage.returnField())))
+        w->setFocus();
+}
+
+QWidget* ObservationPageView::eventGroup()
+{
+    ObservationPage& page = session_.observationPage;
+    auto rule = [&page](const TextControl& c) {
+        return [&page, &c](NavigationKey key, bool empty) { return page.keyRule(c.formName(), key, empty); };
+    };
+    auto* box = group(QStringLiteral("現象"));
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(new QLabel(QStringLiteral("時　刻")), 0, 0, 1, 4);
+    grid->addWidget(new QLabel(QStringLiteral("年  月  日")), 1, 0, 1, 3);
+    int column = 0;
+    for (TextControl* c : {&page.year, &page.month, &page.day}) {
+        QLineEdit* edit = field(static_cast<int>(c->maxBytes()));
+        bindText(edit, *c, refuse_, rule(*c));
+        remember(edit);
+        grid->addWidget(edit, 2, column++);
+    }
+    auto* today = commandButton(QStringLiteral("Button8"), QStringLiteral("今日の日付"));
+    connect(today, &QPushButton::clicked, this, [this] { session_.run([this] { session_.enterToday(); }); });
+    grid->addWidget(today, 2, column);
+    grid->addWidget(new QLabel(QStringLiteral("時  分  秒")), 3, 0, 1, 3);
+    column = 0;
+    for (TextControl* c : {&page.hour, &page.minute, &page.second, &page.fraction}) {
+        QLineEdit* edit = field(static_cast<int>(c->maxBytes()));
+        bindText(edit, *c, refuse_, rule(*c));
+        remember(edit);
+        grid->addWidget(edit, 4, column++);
+    }
+    auto* phenomenon = new QComboBox;
+    bindChoice(phenomenon, page.phenomenon, rule(page.year));
+    auto* limb = new QComboBox;
+    bindChoice(limb, page.limb, rule(page.year));
+    auto* graze = new QCheckBox(QStringLiteral("接食観測"));
+    bindCheck(graze, page.graze);
+    for (QWidget* w : {static_cast<QWidget*>(phenomenon), static_cast<QWidget*>(limb)})
+        remember(w);
+    grid->addWidget(new QLabel(QStringLiteral("現　象")), 5, 0, 1, 2);
+    grid->addWidget(phenomenon, 6, 0, 1, 4);
+    grid->addWidget(new QLabel(QStringLiteral("月　縁")), 7, 0, 1, 2);
+    grid->addWidget(limb, 8, 0, 1, 4);
+    grid->addWidget(graze, 9, 0, 1, 4);
+    return box;
+}
+
+QWidget* ObservationPageView::objectGroup()
+{
+    ObservationPage& page = session_.observationPage;
+    auto rule = [&page](const TextControl& c) {
+        return [&page, &c](NavigationKey key, bool empty) { return page.keyRule(c.formName(), key, empty); };
+    };
+    auto* box = group(QStringLiteral("天体"));
+    auto* grid = new QGridLayout(box);
+    auto* catalogue = new QComboBox;
+    bindChoice(catalogue, page.catalogue, rule(page.month));
+    remember(catalogue);
+    grid->addWidget(catalogue, 0, 0, 1, 3);
+    auto* label39 = new QLabel(QStringLiteral("星表番号"));
+    label39->setObjectName(QStringLiteral("Label39"));
+    grid->addWidget(label39, 1, 0);
+    catalogueLabel_ = new QLabel;
+    catalogueLabel_->setObjectName(QStringLiteral("Label46"));
+    grid->addWidget(catalogueLabel_, 1, 1);
+    auto* star = field(6);
+    bindText(star, page.starNumber, refuse_, rule(page.starNumber));
+    remember(star);
+    grid->addWidget(star, 1, 2);
+    auto* label30 = new QLabel(QStringLiteral("GSC"));
+    label30->setObjectName(QStringLiteral("Label30"));
+    grid->addWidget(label30, 2, 0);
+    auto* region = field(4);
+    bindText(region, page.gscRegion, refuse_, rule(page.gscRegion));
+    auto* number = field(5);
+    bindText(number, page.gscNumber, refuse_, rule(page.gscNumber));
+    grid->addWidget(region, 2, 1);
+    grid->addWidget(number, 2, 2);
+    grid->addWidget(new QLabel(QStringLiteral("小惑星による恒星食")), 3, 0, 1, 3);
+    auto* asteroid = field(5);
+    bindText(asteroid, page.asteroidNumber, refuse_, rule(page.asteroidNumber));
+    grid->addWidget(asteroid, 4, 2);
+    grid->addWidget(new QLabel(QStringLiteral("惑星とその衛星による恒星食")), 5, 0, 1, 3);
+    auto* planet = new QComboBox;
+    bindChoice(planet, page.planet, rule(page.month));
+    grid->addWidget(planet, 6, 0, 1, 3);
+    auto* label43 = new QLabel(QStringLiteral("惑星・衛星番号"));
+    label43->setObjectName(QStringLiteral("Label43"));
+    grid->addWidget(label43, 7, 0, 1, 2);
+    auto* planetNumber = field(4);
+    bindText(planetNumber, page.planetNumber, refuse_, [&page](NavigationKey key, bool empty) {
+        if (key == NavigationKey::Up || key == NavigationKey::Down) {
+            page.stepPlanetNumber(key == NavigationKey::Up ? +1 : -1);
+            return KeyOutcome{false, 0, true};
+        }
+        return page.keyRule(page.planetNumber.formName(), key, empty);
+    });
+    grid->addWidget(planetNumber, 7, 2);
+    stepper_ = new QSpinBox;
+    stepper_->setObjectName(QStringLiteral("UpDown1"));
+    stepper_->setRange(0, ObservationPage::Stepper::kUpper);
+    stepper_->setFocusPolicy(Qt::NoFocus);
+    connect(stepper_, qOverload<int>(&QSpinBox::valueChanged), this, [this, &page](int value) {
+        if (value != page.stepper.position)
+            page.stepPlanetNumber(value - page.stepper.position);
+        followState();
+    });
+    grid->addWidget(stepper_, 7, 3);
+    for (QWidget* w : {static_cast<QWidget*>(region), static_cast<QWidget*>(number),
+                       static_cast<QWidget*>(asteroid), static_cast<QWidget*>(planet),
+                       static_cast<QWidget*>(planetNumber)})
+        remember(w);
+    return box;
+}
+
+QWidget* ObservationPageView::methodGroup()
+{
+    ObservationPage& page = session_.observationPage;
+    auto rule = [&page](const TextControl& c) {
+        return [&page, &c](NavigationKey key, bool empty) { return page.keyRule(c.formName(), key, empty); };
+    };
+    auto choiceRule = rule(page.month);
+    auto* box = group(QStringLiteral("観測方法"));
+    auto* grid = new QGridLayout(box);
+    int row = 0;
+    for (ChoiceControl* c : {&page.timingMethod1, &page.timingMethod2, &page.timeSource}) {
+        auto* combo = new QComboBox;
+        bindChoice(combo, *c, choiceRule);
+        remember(combo);
+        grid->addWidget(combo, row++, 0, 1, 4);
+    }
+    auto addSplit = [&](const QString& caption, TextControl& whole, TextControl& part) {
+        grid->addWidget(new QLabel(caption), row, 0);
+        QLineEdit* w = field(1);
+        bindText(w, whole, refuse_, rule(whole));
+        QLineEdit* f = field(static_cast<int>(part.maxBytes()));
+        bindText(f, part, refuse_, rule(part));
+        remember(w);
+        remember(f);
+        grid->addWidget(w, row, 1);
+        auto* point = new QLabel(QStringLiteral("."));
+        QFont bold = point->font();
+        bold.setBold(true);
+        point->setFont(bold);
+        grid->addWidget(point, row, 2);
+        grid->addWidget(f, row++, 3);
+    };
+    addSplit(QStringLiteral("時刻精度"), page.accuracyWhole, page.accuracyFraction);
+    auto* unit = new QComboBox;
+    bindChoice(unit, page.videoUnit);
+    unit->setFocusPolicy(Qt::NoFocus);
+    grid->addWidget(new QLabel(QStringLiteral("ビデオ解析単位")), row, 0);
+    grid->addWidget(unit, row++, 1, 1, 3);
+    addSplit(QStringLiteral("個人差"), page.personalEquationWhole, page.personalEquationFraction);
+    auto* application = new QComboBox;
+    bindChoice(application, page.application, [&page](NavigationKey key, bool empty) {
+        // Right stays in the application list.
+        if (key == NavigationKey::Right)
+            return KeyOutcome{true, 0, true};
+        return page.keyRule(page.month.formName(), key, empty);
+    });
+    remember(application);
+    grid->addWidget(application, row++, 0, 1, 4);
+    auto* photometry = new QCheckBox(QStringLiteral("Norvale or 光電測光"));
+    bindCheck(photometry, page.photometry);
+    photometry->setFocusPolicy(Qt::NoFocus);
+    grid->addWidget(new QLabel(QStringLiteral("測光")), row, 0);
+    grid->addWidget(photometry, row++, 1, 1, 3);
+    addSplit(QStringLiteral("S/N比"), page.signalToNoiseUnits, page.signalToNoiseTenths);
+    grid->addWidget(new QLabel(QStringLiteral("時刻測定に用いた光量のレベル")), row++, 0, 1, 4);
+    auto* light = new QComboBox;
+    bindChoice(light, page.lightLevel, choiceRule);
+    remember(light);
+    grid->addWidget(light, row++, 0, 1, 4);
+    return box;
+}
+
+QWidget* ObservationPageView::conditionsGroup()
+{
+    ObservationPage& page = session_.observationPage;
+    auto rule = [&page](const TextControl& c) {
+        return [&page, &c](NavigationKey key, bool empty) { return page.keyRule(c.formName(), key, empty); };
+    };
+    auto choiceRule = rule(page.month);
+    auto* box = group(QStringLiteral("観測の状況"));
+    auto* grid = new QGridLayout(box);
+    int row = 0;
+    auto addChoice = [&](const QString& caption, ChoiceControl& c) {
+        grid->addWidget(new QLabel(caption), row, 0);
+        auto* combo = new QComboBox;
+        bindChoice(combo, c, choiceRule);
+        remember(combo);
+        grid->addWidget(combo, row++, 1, 1, 4);
+        return combo;
+    };
+    addChoice(QStringLiteral("確実性"), page.certainty);
+    addChoice(QStringLiteral("大気の安定性"), page.stability);
+    addChoice(QStringLiteral("透明度"), page.transparency);
+    QComboBox* remarks = addChoice(QStringLiteral("特記事項"), page.remarks);
+    remarks->setToolTip(QStringLiteral("選択肢の中から最も顕著なものを記載する。省略可能。"));
+    grid->addWidget(new QLabel(QStringLiteral("瞬間的でない現象: 増減光に要した時間")), row++, 0, 1, 5);
+    QLineEdit* whole = field(1);
+    bindText(whole, page.durationWhole, refuse_, rule(page.durationWhole));
+    QLineEdit* part = field(3);
+    bindText(part, page.durationFraction, refuse_, rule(page.durationFraction));
+    grid->addWidget(whole, row, 1);
+    grid->addWidget(new QLabel(QStringLiteral(".")), row, 2);
+    grid->addWidget(part, row, 3);
+    grid->addWidget(new QLabel(QStringLiteral("秒")), row++, 4);
+    addChoice(QStringLiteral("重星の特徴を示す現象"), page.doubleStar);
+    grid->addWidget(new QLabel(QStringLiteral("WDSのｺﾝﾎﾟｰﾈﾝﾄ")), row, 0);
+    QLineEdit* wds = field(1);
+    bindText(wds, page.wdsComponent, refuse_, rule(page.wdsComponent));
+    grid->addWidget(wds, row++, 1);
+    grid->addWidget(new QLabel(QStringLiteral("気温")), row, 0);
+    QLineEdit* temperature = field(3);
+    bindText(temperature, page.temperature, refuse_, rule(page.temperature));
+    grid->addWidget(temperature, row, 1, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("℃")), row++, 3);
+    for (QWidget* w : {static_cast<QWidget*>(whole), static_cast<QWidget*>(part), static_cast<QWidget*>(wds),
+                       static_cast<QWidget*>(temperature)})
+        remember(w);
+    return box;
+}
+
+QWidget* ObservationPageView::siteGroup()
+{
+    ObservationPage& page = session_.observationPage;
+    auto choiceRule = [&page](NavigationKey key, bool empty) { return page.keyRule(page.month.formName(), key, empty); };
+    auto* box = group(QStringLiteral("観測地・望遠鏡・観測者"));
+    auto* layout = new QVBoxLayout(box);
+    for (ChoiceControl* c : {&session_.observations.siteSelector, &session_.observations.observerSelector}) {
+        auto* combo = new QComboBox;
+        bindChoice(combo, *c, choiceRule);
+        remember(combo);
+        combo->setMinimumWidth(420);
+        layout->addWidget(combo);
+    }
+    return box;
+}
+
+QWidget* ObservationPageView::commentGroup()
+{
+    ObservationPage& page = session_.observationPage;
+    auto* box = group(QStringLiteral("コメント行"));
+    auto* layout = new QVBoxLayout(box);
+    auto* edit = new QLineEdit;
+    edit->setMinimumWidth(55 * 8 + 14);
+    bindText(edit, page.comment, refuse_, [&page](NavigationKey key, bool empty) {
+        return page.keyRule(page.comment.formName(), key, empty);
+    });
+    remember(edit);
+    layout->addWidget(edit);
+    return box;
+}
+
+QWidget* ObservationPageView::legend()
+{
+    auto* box = new QWidget;
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    struct Swatch {
+        std::uint32_t colour;
+        const char* caption;
+    };
+    for (Swatch s : {Swatch{RequiredColour, "未入力(必須入力項目)"}, Swatch{ConditionalColour, "未入力(場合により入力)"},
+                     Swatch{FilledColour, "入力済み"}}) {
+        auto* row = new QHBoxLayout;
+        auto* sample = new QLabel;
+        sample->setFixedSize(32, 16);
+        const Rgb rgb = fromBlueGreenRed(s.colour);
+        sample->setStyleSheet(QStringLiteral("background: rgb(%1,%2,%3); border: 1px solid gray;")
+                                  .arg(rgb.red)
+                                  .arg(rgb.green)
+                                  .arg(rgb.blue));
+        row->addWidget(sample);
+        row->addWidget(new QLabel(QString::fromUtf8(s.caption)));
+        row->addStretch();
+        layout->addLayout(row);
+    }
+    return box;
+}
+
+QWidget* ObservationPageView::listGroup()
+{
+    ObservationList& records = session_.observations;
+    auto* box = new QWidget;
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* buttons = new QHBoxLayout;
+    struct Command {
+        const char* name;
+        const char* caption;
+        std::function<void()> run;
+    };
+    bySite_ = new QCheckBox(QStringLiteral("地点別"));
+    bySite_->setObjectName(QStringLiteral("BySiteCheckBox"));
+    bySite_->setFocusPolicy(Qt::NoFocus);
+    for (const Command& c : {Command{"AddButton", "観測を追加する", [&records] { records.add(); }},
+                             Command{"CopyButton", "現観測をコピーし追加", [&records] { records.copyLastForNextEvent(); }},
+                             Command{"DeleteButton", "行を削除する", [&records] { records.removeSelected(); }},
+                             Command{"UpButton", "△", [&records] { records.moveUp(); }},
+                             Command{"DownButton", "▽", [&records] { records.moveDown(); }},
+                             Command{"SortButton", "ソート", [this, &records] { records.sort(bySite_->isChecked()); }}}) {
+        QPushButton* b = commandButton(QString::fromLatin1(c.name), QString::fromUtf8(c.caption));
+        connect(b, &QPushButton::clicked, this, [this, run = c.run] { session_.run(run); });
+        buttons->addWidget(b);
+    }
+    buttons->addWidget(bySite_);
+    buttons->addStretch();
+    auto* import = commandButton(QStringLiteral("ImportButton"), QStringLiteral("OCCULT予報ファイル\nからの入力"));
+    import->setEnabled(false);
+    import->setToolTip(QStringLiteral("予報からの入力は次の版で使えるようになります。"));
+    buttons->addWidget(import);
+
+    list_ = new QListView;
+    list_->setObjectName(QStringLiteral("ListBox4"));
+    list_->setModel(new ObservationListModel(records, list_));
+    list_->setUniformItemSizes(true);
+    list_->installEventFilter(this);
+    auto follow = [this, &records] {
+        const QModelIndex index = list_->model()->index(static_cast<int>(records.selected()), 0);
+        if (list_->currentIndex() != index)
+            list_->setCurrentIndex(index);
+    };
+    records.listReset().listen(follow);
+    records.selectionChanged().listen(follow);
+    connect(list_, &QListView::clicked, this,
+            [this, &records](const QModelIndex& index) { session_.run([&] { records.select(static_cast<std::size_t>(index.row())); }); });
+    connect(list_, &QListView::doubleClicked, this, [this, &records](const QModelIndex& index) {
+        session_.run([&] { records.select(static_cast<std::size_t>(index.row())); });
+        focusReturnField();
+    });
+    follow();
+    layout->addLayout(buttons);
+    layout->addWidget(list_, 1);
+    return box;
+}
+
+void ObservationPageView::followState()
+{
+    if (catalogueLabel_)
+        catalogueLabel_->setText(fromCp932(session_.observationPage.catalogueLabel));
+    if (stepper_) {
+        QSignalBlocker blocker(stepper_);
+        stepper_->setMinimum(session_.observationPage.stepper.lower);
+        stepper_->setValue(session_.observationPage.stepper.position);
+        stepper_->setEnabled(session_.observationPage.planetNumber.enabled());
+    }
+}
+
+}  // namespace selen::shell
