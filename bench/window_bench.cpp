@@ -6,6 +6,7 @@
 #include "shell/MainWindow.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTabWidget>
 
 #include <benchmark/benchmark.h>
@@ -18,6 +19,12 @@
 #include <string>
 
 extern char** environ;
+
+#define ASSERT_TRUE_OR_SKIP(condition)                     \
+    if (!(condition)) {                                     \
+        state.SkipWithError("could not prepare: " #condition); \
+        return;                                             \
+    }
 
 namespace {
 
@@ -75,6 +82,32 @@ void PageChangeWith999Records(benchmark::State& state)
 }
 BENCHMARK(PageChangeWith999Records)->Unit(benchmark::kMillisecond);
 
+// Typing one character into the seconds field of the observation page: the
+// put into the selected record and the repaint of its one row.
+void TypeIntoSeconds(benchmark::State& state)
+{
+    using namespace selen;
+    test::SessionFixture f;
+    std::vector<ObservationItem> records;
+    for (int i = 0; i < state.range(0); ++i)
+        records.push_back(test::fullRecord(i));
+    f.files.files["/r.LOR"] = buildReportText(test::reportWith(records));
+    ASSERT_TRUE_OR_SKIP(f.settings.write("Page", "CurrentPage", "3"));
+    shell::MainWindow window(f.session);
+    window.show();
+    f.dialogs.openNames = {"/r.LOR"};
+    f.session.openReport();
+    auto* seconds = window.findChild<QLineEdit*>(QStringLiteral("Edit28"));
+    QApplication::processEvents();
+    int n = 0;
+    for (auto _ : state) {
+        seconds->setText(QString::number(10 + n++ % 40));
+        emit seconds->textEdited(seconds->text());
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(TypeIntoSeconds)->Arg(1)->Arg(999)->Unit(benchmark::kMicrosecond);
+
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
@@ -107,5 +140,7 @@ int main(int argc, char** argv)
         std::printf("start-up: %.2fx a minimal Qt window (target <= 2x)\n",
                     value("SelenStartup") / value("MinimalWindowStartup"));
     std::printf("page change with 999 records: %.1f ms (target <= 20 ms)\n", value("PageChangeWith999Records"));
+    std::printf("typing a character into the seconds field: %.0f us with 1 record, %.0f us with 999 (target <= 1000 us)\n",
+                value("TypeIntoSeconds/1"), value("TypeIntoSeconds/999"));
     return 0;
 }
