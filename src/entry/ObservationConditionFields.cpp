@@ -14,36 +14,20 @@ constexpr std::size_t kGradualEvent = 1;
 
 void ObservationPage::wireConditionsGroup()
 {
-    struct Coded {
-        ChoiceControl* list;
-        columns::Field field;
-        std::uint32_t emptyColour;
-    };
-    for (Coded c : {Coded{&certainty, columns::kCertainty, RequiredColour},
-                    Coded{&stability, columns::kSkyStability, RequiredColour},
-                    Coded{&transparency, columns::kSkyTransparency, RequiredColour},
-                    Coded{&doubleStar, columns::kDoubleStarComponent, ConditionalColour},
-                    Coded{&list_.siteSelector, columns::kSite, RequiredColour},
-                    Coded{&list_.observerSelector, columns::kObserver, RequiredColour}}) {
-        c.list->setChangeRule([this, c] {
-            put(c.field, std::string(1, c.list->code()));
-            c.list->setColour(statusColour(*c.list, c.emptyColour));
-        });
-    }
+    wireCoded(certainty, columns::kCertainty, RequiredColour);
+    wireCoded(stability, columns::kSkyStability, RequiredColour);
+    wireCoded(transparency, columns::kSkyTransparency, RequiredColour);
+    wireCoded(doubleStar, columns::kDoubleStarComponent, ConditionalColour);
+    wireCoded(list_.siteSelector, columns::kSite, RequiredColour);
+    wireCoded(list_.observerSelector, columns::kObserver, RequiredColour);
     remarks.setChangeRule([this] {
         putRemarks();
         remarks.setColour(statusColour(remarks, ConditionalColour));
     });
     durationWhole.setChangeRule([this] {
-        std::string text = durationWhole.text();
-        digitsOnly(text);
-        if (text.size() > 1)
-            text.erase(0, 1);
-        if (text != durationWhole.text()) {
-            durationWhole.setText(text);
+        if (clipOneDigit(durationWhole))
             return;
-        }
-        put(columns::kDurationWhole, text);
+        put(columns::kDurationWhole, durationWhole.text());
         durationWhole.setColour(statusColour(durationWhole, ConditionalColour));
     });
     durationFraction.setChangeRule([this] {

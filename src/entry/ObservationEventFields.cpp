@@ -79,12 +79,8 @@ void ObservationPage::wireEventGroup()
         fraction.setColour(statusColour(fraction, RequiredColour));
     });
     graze.setClickRule([this] { put(columns::kGrazeFlag, graze.checked() ? "G" : " "); });
-    for (auto [list, field] : {std::pair{&phenomenon, columns::kPhenomenon}, std::pair{&limb, columns::kLimb}}) {
-        list->setChangeRule([this, list = list, field = field] {
-            put(field, std::string(1, list->code()));
-            list->setColour(statusColour(*list, RequiredColour));
-        });
-    }
+    wireCoded(phenomenon, columns::kPhenomenon, RequiredColour);
+    wireCoded(limb, columns::kLimb, RequiredColour);
 }
 
 void ObservationPage::enterDate(int y, int m, int d)

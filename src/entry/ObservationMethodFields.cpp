@@ -22,19 +22,6 @@ bool freeOfPersonalEquation(char method)
     return method == 'G' || method == 'V' || method == 'E' || method == 'P';
 }
 
-// A one-digit field: digits only; a value above 9 loses its first character.
-bool clipOneDigit(TextControl& field)
-{
-    std::string text = field.text();
-    digitsOnly(text);
-    if (text.size() > 1)
-        text.erase(0, 1);
-    if (text == field.text())
-        return false;
-    field.setText(text);
-    return true;
-}
-
 }  // namespace
 
 void ObservationPage::wireMethodGroup()
@@ -43,19 +30,9 @@ void ObservationPage::wireMethodGroup()
         putTimingMethod1();
         timingMethod1.setColour(statusColour(timingMethod1, RequiredColour));
     });
-    struct Coded {
-        ChoiceControl* list;
-        columns::Field field;
-        std::uint32_t emptyColour;
-    };
-    for (Coded c : {Coded{&timingMethod2, columns::kTimingMethod2, ConditionalColour},
-                    Coded{&timeSource, columns::kTimeSource, RequiredColour},
-                    Coded{&lightLevel, columns::kLightLevel, ConditionalColour}}) {
-        c.list->setChangeRule([this, c] {
-            put(c.field, std::string(1, c.list->code()));
-            c.list->setColour(statusColour(*c.list, c.emptyColour));
-        });
-    }
+    wireCoded(timingMethod2, columns::kTimingMethod2, ConditionalColour);
+    wireCoded(timeSource, columns::kTimeSource, RequiredColour);
+    wireCoded(lightLevel, columns::kLightLevel, ConditionalColour);
     application.setChangeRule([this] { putApplication(); });
 
     struct Whole {

@@ -57,6 +57,26 @@ std::string_view ObservationPage::columns(columns::Field field) const
     return list_.selectedRecord().columns(field);
 }
 
+void ObservationPage::wireCoded(ChoiceControl& list, columns::Field field, std::uint32_t emptyColour)
+{
+    list.setChangeRule([this, &list, field, emptyColour] {
+        put(field, std::string(1, list.code()));
+        list.setColour(statusColour(list, emptyColour));
+    });
+}
+
+bool ObservationPage::clipOneDigit(TextControl& field)
+{
+    std::string text = field.text();
+    digitsOnly(text);
+    if (text.size() > 1)
+        text.erase(0, 1);
+    if (text == field.text())
+        return false;
+    field.setText(text);
+    return true;
+}
+
 void ObservationPage::setField(TextControl& field, std::string text)
 {
     if (loading_)

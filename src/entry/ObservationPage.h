@@ -120,6 +120,12 @@ private:
     void putRemarks();
     void putComment();
 
+    // A choice list that writes its code into one column and colours itself.
+    void wireCoded(ChoiceControl& list, columns::Field field, std::uint32_t emptyColour);
+    // A one-digit field: digits only; a value above 9 loses its first
+    // character. True when the text was corrected (the rule ran again).
+    static bool clipOneDigit(TextControl& field);
+
     // Writes into the selected record (nothing when none is selected).
     void put(columns::Field field, std::string_view value);
     std::string_view columns(columns::Field field) const;

@@ -59,40 +59,35 @@ const CodeList& personalEquationApplication()
     return list;
 }
 
+namespace {
+// The methods both timing-method lists offer after their first two lines.
+constexpr std::string_view kSharedMethods[] = {
+    "V  ビデオ＋ﾀｲﾑｽﾀﾝﾌﾟ無し", "M  ビデオ＋再生",  "S  ストップウォッチ（眼視）",
+    "T  テープレコーダ（眼視）", "E  目耳法",           "P  光電観測",
+    "K  ｷｰﾀｯﾋﾟﾝｸﾞ(含PCｷｰﾎﾞｰﾄﾞ)", "X  クロノグラフ", "C  カメラと時計",
+};
+
+CodeList methodList(std::string_view first, std::string_view video, std::string_view last = {})
+{
+    std::vector<std::string> entries{cp932::fixed(first), cp932::fixed(video)};
+    for (std::string_view method : kSharedMethods)
+        entries.push_back(cp932::fixed(method));
+    if (!last.empty())
+        entries.push_back(cp932::fixed(last));
+    return CodeList(std::move(entries));
+}
+}  // namespace
+
 const CodeList& timingMethod1()
 {
-    static const CodeList list = CodeList::fromUtf8({
-        "    時刻測定の方法-1",
-        "G  ビデオ＋ﾀｲﾑｲﾝｻｰﾀ, LED等",
-        "V  ビデオ＋ﾀｲﾑｽﾀﾝﾌﾟ無し",
-        "M  ビデオ＋再生",
-        "S  ストップウォッチ（眼視）",
-        "T  テープレコーダ（眼視）",
-        "E  目耳法",
-        "P  光電観測",
-        "K  ｷｰﾀｯﾋﾟﾝｸﾞ(含PCｷｰﾎﾞｰﾄﾞ)",
-        "X  クロノグラフ",
-        "C  カメラと時計",
-    });
+    static const CodeList list = methodList("    時刻測定の方法-1", "G  ビデオ＋ﾀｲﾑｲﾝｻｰﾀ, LED等");
     return list;
 }
 
 const CodeList& timingMethod2()
 {
-    static const CodeList list = CodeList::fromUtf8({
-        "    方法-2 (複数ある場合)",
-        "G  ビデオ＋ﾀｲﾑｲﾝｻｰﾀ等",
-        "V  ビデオ＋ﾀｲﾑｽﾀﾝﾌﾟ無し",
-        "M  ビデオ＋再生",
-        "S  ストップウォッチ（眼視）",
-        "T  テープレコーダ（眼視）",
-        "E  目耳法",
-        "P  光電観測",
-        "K  ｷｰﾀｯﾋﾟﾝｸﾞ(含PCｷｰﾎﾞｰﾄﾞ)",
-        "X  クロノグラフ",
-        "C  カメラと時計",
-        "A　付近の観測より (接食時)",
-    });
+    static const CodeList list =
+        methodList("    方法-2 (複数ある場合)", "G  ビデオ＋ﾀｲﾑｲﾝｻｰﾀ等", "A　付近の観測より (接食時)");
     return list;
 }
 
