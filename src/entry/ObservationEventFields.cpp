@@ -258,7 +258,9 @@ void ObservationPage::loadObject()
     catalogue.selectByCode(record.column(columns::kCatalogue.first));
     applyCatalogueState();
     const std::size_t entry = catalogue.index();
-    if (entry >= 1 && entry <= 3) {
+    if (entry <= 3) {
+        // Without a catalogue too the field shows the record's own number, so
+        // no number of the record shown before can reach this one.
         std::string number(record.columns(columns::kObjectNumber));
         cleanDecimal(number);
         starNumber.load(number);

@@ -1,0 +1,341 @@
+#include "entry/ObservationPage.h"
+
+#include "entry/ObservationList.h"
+#include "report/Cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace selen {
+namespace {
+
+using namespace columns;
+using P = ObservationPage;
+using Puts = std::vector<std::pair<Field, std::string>>;
+constexpr std::uint32_t F = FilledColour, R = RequiredColour, C = ConditionalColour;
+
+ObservationItem with(ObservationItem item, const Puts& puts)
+{
+    for (const auto& [field, value] : puts)
+        item.put(field, value);
+    return item;
+}
+
+// A fresh report, its list and the page, wired as the window wires them.
+struct Fixture {
+    Fixture() { list.onLoadSelected = [this] { page.loadSelectedRecord(); }; }
+    const std::string& text() const { return list.selectedRecord().text(); }
+    std::string at(Field field) const { return std::string(list.selectedRecord().columns(field)); }
+    // The selected record with `puts` written over it, every other column as it is.
+    std::string plus(const Puts& puts) const { return with(list.selectedRecord(), puts).text(); }
+    void open(std::vector<ObservationItem> records) { report.observations = std::move(records); list.replaceAll(); }
+    Report report = Report::fresh();
+    ObservationList list{report};
+    P page{list};
+};
+
+TEST(ObservationPage, TypedTextWritesOnlyItsOwnColumns)
+{
+    // `written` stands from report column `first` on, every other column is
+    // left as it was; `catalogue` is chosen before typing.
+    struct Case { TextControl P::*field; std::vector<std::string> typed; std::string shown; std::size_t first;
+                  std::string written; std::uint32_t colour; std::size_t catalogue; };
+    const std::string a44(44, 'a'), a54(54, 'a'), a55(55, 'a'), aa = cp932::fixed("あ");
+    const Case cases[] = {
+        {&P::year, {"2a0b2c4"}, "2024", 1, "2024", F, 0}, {&P::year, {".202"}, ".202", 1, " 202", F, 0},
+        {&P::month, {"7"}, "7", 5, "07", F, 0}, {&P::month, {"13"}, "1", 5, "01", F, 0},
+        {&P::day, {"31"}, "31", 7, "31", F, 0}, {&P::day, {"32"}, "3", 7, "03", F, 0},
+        {&P::hour, {"24"}, "24", 9, "24", F, 0}, {&P::hour, {"25"}, "2", 9, "02", F, 0},
+        {&P::minute, {"60"}, "60", 11, "60", F, 0}, {&P::minute, {"7", ""}, "", 11, "  ", R, 0},
+        {&P::second, {"60"}, "60", 13, "60", F, 0}, {&P::second, {"a5"}, "5", 13, "05", F, 0},
+        {&P::second, {"x"}, "", 13, "  ", R, 0}, {&P::fraction, {"5"}, "5", 15, ".5  ", F, 0},
+        {&P::fraction, {"5", ""}, "", 15, "    ", R, 0}, {&P::fraction, {"1.2"}, "12", 15, ".12 ", F, 0},
+        {&P::starNumber, {"12a3456789"}, "12345", 20, " 12345", F, 1},
+        {&P::starNumber, {"1234567"}, "123456", 20, "123456", F, 0},
+        {&P::gscRegion, {"1234"}, "1234", 63, "G1234     ", F, 4},
+        {&P::gscNumber, {"56"}, "56", 63, "G       56", F, 4},
+        {&P::asteroidNumber, {"123456"}, "12345", 20, " 12345", F, 5},
+        {&P::personalEquationWhole, {"3"}, "3", 30, "3", F, 0}, {&P::personalEquationWhole, {"a"}, "", 30, " ", C, 0},
+        {&P::personalEquationFraction, {"5"}, "5", 31, ".5 ", F, 0},
+        {&P::accuracyWhole, {"0"}, "0", 38, "0", F, 0}, {&P::accuracyFraction, {"04"}, "04", 39, ".04 ", F, 0},
+        {&P::signalToNoiseUnits, {"7"}, "7", 44, "7", F, 0}, {&P::signalToNoiseUnits, {"b"}, "", 44, " ", C, 0},
+        {&P::signalToNoiseTenths, {"5"}, "5", 45, ".5", F, 0},
+        {&P::durationWhole, {"1"}, "1", 48, "1", F, 0}, {&P::durationFraction, {"5"}, "5", 49, ".5  ", F, 0},
+        {&P::wdsComponent, {"b"}, "b", 26, "b", F, 0}, {&P::wdsComponent, {"b", "1"}, "", 26, " ", C, 0},
+        {&P::temperature, {"-5"}, "-5", 57, " -5", F, 0}, {&P::temperature, {"3"}, "3", 57, "  3", F, 0},
+        {&P::temperature, {"-12"}, "-12", 57, "-12", F, 0}, {&P::temperature, {"- 5"}, "-5", 57, " -5", F, 0},
+        {&P::comment, {a55 + "bcdef"}, a55, 63, a55, F, 1},
+        {&P::comment, {a55 + "bcdef"}, a44 + "a", 73, a44 + "a", F, 4},
+        {&P::comment, {a54 + aa}, a54, 63, a54 + " ", F, 0}, {&P::comment, {a44 + aa + aa}, a44, 73, a44 + " ", F, 4},
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        TextControl& field = f.page.*c.field;
+        SCOPED_TRACE(field.formName() + " <- \"" + c.typed.back() + "\"");
+        if (c.catalogue != 0)
+            f.page.catalogue.choose(c.catalogue);
+        const std::string expected = f.plus({{Field{c.first, c.written.size()}, c.written}});
+        for (const std::string& text : c.typed)
+            field.enter(text);
+        EXPECT_EQ(field.text(), c.shown);
+        EXPECT_EQ(f.text(), expected);
+        EXPECT_EQ(field.colour(), c.colour);
+    }
+}
+
+TEST(ObservationPage, ChoicesWriteTheirCodeAndEntryZeroABlank)
+{
+    struct Case { ChoiceControl P::*list; std::size_t entry; Field column; std::string code; std::uint32_t empty; };
+    const Case cases[] = {
+        {&P::phenomenon, 1, kPhenomenon, "D", R}, {&P::phenomenon, 8, kPhenomenon, "O", R},
+        {&P::limb, 3, kLimb, "U", R}, {&P::timeSource, 7, kTimeSource, "O", R},
+        {&P::timingMethod2, 8, kTimingMethod2, "K", C}, {&P::timingMethod2, 11, kTimingMethod2, "A", C},
+        {&P::application, 6, kPersonalEquationApplication, "X", R}, {&P::lightLevel, 2, kLightLevel, "F", C},
+        {&P::certainty, 3, kCertainty, "3", R}, {&P::stability, 2, kSkyStability, "2", R},
+        {&P::transparency, 3, kSkyTransparency, "3", R}, {&P::remarks, 9, kRemarks, "9", C},
+        {&P::doubleStar, 6, kDoubleStarComponent, "F", C},
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        ChoiceControl& list = f.page.*c.list;
+        SCOPED_TRACE(list.formName() + " entry " + std::to_string(c.entry));
+        const std::string before = f.text(), expected = f.plus({{c.column, c.code}});
+        list.choose(c.entry);
+        EXPECT_EQ(f.text(), expected);
+        EXPECT_EQ(list.colour(), F);
+        list.choose(0);
+        EXPECT_EQ(f.text(), before);
+        EXPECT_EQ(list.colour(), c.empty);
+    }
+    Fixture f;
+    const std::string before = f.text(), grazed = f.plus({{kGrazeFlag, "G"}});
+    f.page.graze.click();
+    EXPECT_EQ(f.text(), grazed);
+    f.page.graze.click();
+    EXPECT_EQ(f.text(), before);
+}
+
+// Every code of timing method 1 presets the application, the personal
+// equation and the photometry fields; K is written like its neighbours.
+TEST(ObservationPage, TimingMethodOnePresets)
+{
+    // `free` of personal equation: application E, the equation kept.
+    struct Case { std::size_t entry; std::string code; bool free; std::uint32_t equationColour;
+                  bool photometry, unitEnabled; std::size_t unit; };
+    const Case cases[] = {
+        {0, " ", false, C, false, false, 0}, {1, "G", true, C, true, true, 1},   {2, "V", true, C, true, false, 0},
+        {3, "M", false, R, false, false, 0}, {4, "S", false, R, false, false, 0}, {5, "T", false, R, false, false, 0},
+        {6, "E", true, C, false, false, 0},  {7, "P", true, C, true, true, 3},   {8, "K", false, R, false, false, 0},
+        {9, "X", false, R, false, false, 0}, {10, "C", false, R, false, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("timing method 1 = \"" + c.code + "\"");
+        Fixture f;
+        P& p = f.page;
+        p.personalEquationWhole.enter("3");
+        p.personalEquationFraction.enter("5");
+        const std::string expected =
+            f.plus({{Field{30, 4}, c.free ? "3.5 " : "    "}, {Field{34, 2}, (c.free ? "E" : " ") + c.code}});
+        p.timingMethod1.choose(c.entry);
+        EXPECT_EQ(f.text(), expected);
+        EXPECT_EQ(p.application.index(), c.free ? 5u : 0u);
+        EXPECT_EQ(p.personalEquationWhole.text(), c.free ? "3" : "");
+        EXPECT_EQ(p.personalEquationWhole.colour(), c.equationColour);
+        EXPECT_EQ(p.personalEquationFraction.colour(), c.equationColour);
+        EXPECT_TRUE(p.photometry.checked());
+        for (bool on : {p.photometry.enabled(), p.signalToNoiseUnits.enabled(), p.signalToNoiseTenths.enabled(),
+                        p.lightLevel.enabled()})
+            EXPECT_EQ(on, c.photometry);
+        EXPECT_EQ(p.videoUnit.enabled(), c.unitEnabled);
+        EXPECT_EQ(p.videoUnit.index(), c.unit);
+    }
+}
+
+TEST(ObservationPage, PhotometryBoxUntickedSetsTheAccuracyAndPTicksItAgain)
+{
+    for (auto [method, accuracy] : {std::pair{1u, "0.04 "}, std::pair{2u, "     "}}) {
+        Fixture f;
+        P& p = f.page;
+        p.accuracyWhole.enter("1");
+        p.accuracyFraction.enter("5");
+        p.timingMethod1.choose(method);
+        const std::string expected = f.plus({{Field{38, 5}, accuracy}});
+        p.photometry.click();
+        EXPECT_EQ(f.text(), expected) << method;
+        EXPECT_FALSE(p.signalToNoiseUnits.enabled() || p.lightLevel.enabled() || p.videoUnit.enabled());
+        EXPECT_EQ(p.videoUnit.index(), method == 1 ? 1u : 0u);
+        p.timingMethod1.choose(7);
+        EXPECT_TRUE(p.photometry.checked() && p.signalToNoiseUnits.enabled() && p.videoUnit.enabled());
+        EXPECT_EQ(p.videoUnit.index(), 3u);
+    }
+}
+
+TEST(ObservationPage, RemarksMakeTheDurationRequiredOrBlankIt)
+{
+    Fixture f;
+    P& p = f.page;
+    p.remarks.choose(1);
+    EXPECT_EQ(p.durationWhole.colour(), R);
+    EXPECT_EQ(p.durationFraction.colour(), R);
+    p.durationWhole.enter("1");
+    p.durationFraction.enter("5");
+    EXPECT_EQ(f.at(Field{48, 5}), "1.5  ");
+    const std::string expected = f.plus({{Field{48, 5}, "     "}, {kRemarks, "5"}});
+    p.remarks.choose(5);
+    EXPECT_EQ(f.text(), expected);
+    EXPECT_EQ(p.durationWhole.text() + p.durationFraction.text(), "");
+    EXPECT_EQ(p.durationWhole.colour(), C);
+    EXPECT_EQ(p.durationFraction.colour(), C);
+}
+
+TEST(ObservationPage, CatalogueChangesKeepOrDropTheNumbers)
+{
+    Fixture f;
+    P& p = f.page;
+    p.catalogue.choose(1);
+    p.starNumber.enter("12345");
+    p.catalogue.choose(2);
+    EXPECT_EQ(f.at(Field{19, 7}), "S 12345");
+    EXPECT_EQ(p.starNumber.text(), "12345");
+    EXPECT_EQ(p.catalogueLabel, "SAO");
+    const std::string onlyU = f.plus({{kObjectNumber, ""}, {kCatalogue, "U"}});
+    p.catalogue.choose(4);
+    EXPECT_EQ(f.text(), onlyU);
+    EXPECT_TRUE(p.starNumber.text().empty() && !p.starNumber.enabled());
+    p.gscRegion.enter("1234");
+    p.gscNumber.enter("56");
+    EXPECT_EQ(f.at(Field{19, 7}) + f.at(Field{63, 10}), "U      G1234   56");
+    p.gscRegion.enter("");
+    EXPECT_EQ(f.at(Field{63, 10}), "G       56");
+    p.gscNumber.enter("");
+    EXPECT_EQ(f.text(), onlyU);  // no number left, no marker
+
+    // Back to R: the comment text moves to column 63 and the GSC number is dropped.
+    const std::string b45(45, 'b');
+    p.gscRegion.enter("1234");
+    p.comment.enter(b45 + "cut");
+    ASSERT_EQ(f.at(kCommentArea), "G1234     " + b45);
+    p.catalogue.choose(1);
+    EXPECT_EQ(f.at(Field{19, 7}) + f.at(kCommentArea), "R      " + b45 + std::string(10, ' '));
+    EXPECT_EQ(p.comment.text(), b45);
+    EXPECT_EQ(p.comment.maxBytes(), 55u);
+    EXPECT_EQ(p.gscRegion.text(), "");
+}
+
+TEST(ObservationPage, SwitchingToUMovesTheWholeCommentWithoutSplittingACharacter)
+{
+    const std::string head = cp932::fixed("あいうえおかきくけこさしすせそたちつてとなに");  // 44 bytes
+    const std::string tail = cp932::fixed("ぬxねのはひ");  // 11 bytes: byte 45 is the first of ぬ
+    Fixture f;
+    f.page.catalogue.choose(1);
+    f.page.comment.enter(head + tail);
+    ASSERT_EQ(f.at(kCommentArea), head + tail);
+    f.page.catalogue.choose(4);
+    EXPECT_EQ(f.at(kCommentArea), std::string(10, ' ') + head + " ");
+    EXPECT_EQ(f.page.comment.text(), head);
+    EXPECT_EQ(f.page.comment.maxBytes(), 45u);
+}
+
+TEST(ObservationPage, PlanetListAndStepper)
+{
+    Fixture f;
+    P& p = f.page;
+    p.catalogue.choose(6);
+    p.planet.choose(4);  // Jupiter
+    EXPECT_EQ(f.at(Field{19, 7}), "P  5000");
+    EXPECT_EQ(p.stepper.position, 5000);
+    EXPECT_EQ(p.stepper.lower, 5000);
+    const std::string atJupiter = f.text(), after = f.plus({{kPlanetCode, "5005"}});
+    p.stepPlanetNumber(-1);
+    EXPECT_EQ(f.text(), atJupiter);
+    for (int i = 0; i < 5; ++i)
+        p.stepPlanetNumber(+1);
+    EXPECT_EQ(f.text(), after);
+    EXPECT_EQ(p.planetNumber.text(), "5005");
+    p.planet.choose(9);  // Saturn: the stepper stands at 6000 when the next report opens
+
+    // The stepper continues from a loaded planet and stays within 0..9999.
+    f.open({with({}, {{kCatalogue, "P"}, {kObjectNumber, "  5003"}}),
+            with({}, {{kCatalogue, "P"}, {kObjectNumber, "123456"}})});
+    f.list.select(1);
+    EXPECT_TRUE(0 <= p.stepper.lower && p.stepper.lower <= p.stepper.position && p.stepper.position <= 9999);
+    f.list.select(0);
+    EXPECT_EQ(p.planet.index(), 7u);
+    EXPECT_EQ(p.stepper.position, 5003);
+    EXPECT_EQ(p.stepper.lower, 5000);
+    p.stepPlanetNumber(-1);
+    EXPECT_EQ(f.at(kObjectNumber), "  5002");
+}
+
+// Odd but plausible records show in the fields and stay byte for byte,
+// whichever record was shown before.
+TEST(ObservationPage, LoadingNeverRewritesARecord)
+{
+    struct Case { Puts puts; std::vector<std::pair<TextControl P::*, std::string>> texts;
+                  std::vector<std::pair<ChoiceControl P::*, std::size_t>> choices; };
+    const std::string note = cp932::fixed("ノート");
+    const Case cases[] = {
+        {{{Field{1, 18}, "20241332256199.5  "}, {Field{19, 7}, "R 12345"}, {kPhenomenon, "Z"}, {Field{30, 6}, "3.5 SK"},
+          {kTemperature, "1 2"}, {Field{60, 2}, "ZZ"}, {kCommentArea, "note"}},
+         {{&P::month, "13"}, {&P::day, "32"}, {&P::temperature, "12"}, {&P::personalEquationWhole, "3"},
+          {&P::starNumber, "12345"}, {&P::comment, "note"}},
+         {{&P::phenomenon, 0}, {&P::timingMethod1, 8}, {&P::application, 1}, {&P::catalogue, 1}}},
+        {{{Field{19, 7}, "S  4567"}, {Field{30, 13}, "1.2 SS  0.04 "}, {kCertainty, "Z"}},
+         {{&P::personalEquationFraction, "2"}, {&P::starNumber, "4567"}},
+         {{&P::timingMethod1, 4}, {&P::application, 1}, {&P::videoUnit, 1}, {&P::certainty, 0}}},
+        {{{kCatalogue, "X"}, {Field{26, 1}, "b"}, {kGrazeFlag, "G"}, {Field{34, 13}, "UG  0.02  3.5"},
+          {kLightLevel, "T"}, {kRemarks, "1"}},
+         {{&P::wdsComponent, "b"}, {&P::signalToNoiseTenths, "5"}, {&P::durationWhole, ""}},
+         {{&P::timingMethod1, 1}, {&P::application, 4}, {&P::videoUnit, 2}, {&P::lightLevel, 1}, {&P::catalogue, 3}}},
+        {{{kCatalogue, "U"}, {kTimingMethod1, "P"}, {kCommentArea, "G1234   56" + note}},
+         {{&P::gscRegion, "1234"}, {&P::gscNumber, "56"}, {&P::comment, note}},
+         {{&P::catalogue, 4}, {&P::timingMethod1, 7}}},
+        {{{Field{19, 7}, "A 12345"}, {kTimingMethod1, "E"}}, {{&P::asteroidNumber, "12345"}}, {{&P::catalogue, 5}}},
+        {{{Field{19, 7}, "P  5003"}, {kTimingMethod1, "V"}}, {{&P::planetNumber, "5003"}}, {{&P::planet, 7}}},
+        {{{Field{19, 7}, "P123456"}}, {{&P::planetNumber, "123456"}}, {{&P::planet, 0}, {&P::catalogue, 6}}},
+        {{{Field{19, 7}, "Q   777"}}, {{&P::asteroidNumber, ""}}, {{&P::catalogue, 0}}},
+    };
+    Fixture f;
+    f.page.photometry.click();  // unticked: loading a P record ticks it
+    std::vector<ObservationItem> records;
+    for (const Case& c : cases)
+        records.push_back(with({}, c.puts));
+    f.open(records);
+    const std::vector<ObservationItem> opened = f.report.observations;
+    const std::size_t n = std::size(cases);
+    for (std::size_t step = 0; step < 2 * n; ++step) {
+        const std::size_t i = step < n ? step : 2 * n - 1 - step;
+        SCOPED_TRACE("record " + std::to_string(i + 1));
+        f.list.select(i);
+        EXPECT_EQ(f.text(), opened[i].text());
+        for (const auto& [field, text] : cases[i].texts)
+            EXPECT_EQ((f.page.*field).text(), text) << (f.page.*field).formName();
+        for (const auto& [list, entry] : cases[i].choices)
+            EXPECT_EQ((f.page.*list).index(), entry) << (f.page.*list).formName();
+    }
+    EXPECT_EQ(f.report.observations, opened);
+}
+
+// A record without a catalogue shows no star number of the record shown
+// before it, so a catalogue chosen next cannot write that number into it.
+TEST(ObservationPage, LoadingARecordWithoutCatalogueEmptiesTheStarNumber)
+{
+    Fixture f;
+    f.open({with({}, {{kCatalogue, "R"}, {kObjectNumber, " 12345"}}), ObservationItem()});
+    f.list.select(1);
+    EXPECT_EQ(f.page.starNumber.text(), "");
+    f.page.catalogue.choose(1);
+    EXPECT_EQ(f.at(kObjectNumber), "      ");
+}
+
+TEST(ObservationPage, TodayFillsYearMonthAndDay)
+{
+    Fixture f;
+    const std::string expected = f.plus({{Field{1, 8}, "20240705"}});
+    f.page.enterDate(2024, 7, 5);
+    EXPECT_EQ(f.text(), expected);
+    for (const TextControl* field : {&f.page.year, &f.page.month, &f.page.day})
+        EXPECT_EQ(field->colour(), F);
+}
+
+}  // namespace
+}  // namespace selen
