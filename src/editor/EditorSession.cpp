@@ -35,8 +35,12 @@ std::string fileNamePart(const std::string& path)
 }  // namespace
 
 EditorSession::EditorSession(Ports ports)
-    : header(report_), observations(report_), observationPage(observations), ports_(std::move(ports))
+    : header(report_), observations(report_), observationPage(observations), sites(report_),
+      ports_(std::move(ports))
 {
+    // Sites and observers added, moved or removed: the observation page's
+    // selectors follow.
+    sites.onListsChanged = [this] { observations.refreshSelectors(); };
     messageEditor.setChangeRule([this] { report_.optionsMessage = messageEditor.lines(); });
     observations.onLoadSelected = [this] { observationPage.loadSelectedRecord(); };
 }
@@ -77,6 +81,8 @@ void EditorSession::resetReport()
     observations.replaceAll();
     outputEditor.setText({});
     header.clear();
+    sites.replaceAll();
+    sites.reset();
     observationPage.reset();
     observations.refreshSelectors();
     observationPage.setReturnField(observationPage.year.formName());
@@ -133,6 +139,7 @@ void EditorSession::parseEditorText()
     ReadReport read = parseReportText(readEditor.text());
     report_ = std::move(read.report);
     observations.replaceAll();
+    sites.replaceAll();
     header.load();
     const std::vector<std::string> message = report_.optionsMessage;
     messageEditor.setLines(message);
@@ -247,6 +254,16 @@ void EditorSession::setWordWrap(bool wrap)
 void EditorSession::refuseCharacter(const std::string& character)
 {
     ports_.dialogs.warn(messages::withValue(messages::kCharacterRefused, character));
+}
+
+void EditorSession::takeRouteFromClipboard()
+{
+    sites.takeRouteText(ports_.clipboard.text());
+}
+
+void EditorSession::putRouteOnClipboard()
+{
+    ports_.clipboard.setText(sites.routeText());
 }
 
 void EditorSession::enterToday()

@@ -7,6 +7,7 @@
 #include "entry/HeaderPage.h"
 #include "entry/ObservationList.h"
 #include "entry/ObservationPage.h"
+#include "entry/SitesPage.h"
 #include "report/FileSystem.h"
 #include "report/Report.h"
 #include "settings/ProfileFile.h"
@@ -29,6 +30,7 @@ public:
         Clock& clock;
         FileSystem& files;
         HelpViewer& help;
+        Clipboard& clipboard;
         ProfileFile& settings;
         std::string executableFolder;
     };
@@ -57,6 +59,10 @@ public:
     // A character typed or pasted that has no CP932 form (UTF-8).
     void refuseCharacter(const std::string& character);
 
+    // The route tool's coordinates from and to the clipboard.
+    void takeRouteFromClipboard();
+    void putRouteOnClipboard();
+
     // The today button: the clock's date into the year, month and day.
     void enterToday();
 
@@ -80,6 +86,7 @@ public:
     HeaderPage header;
     ObservationList observations;
     ObservationPage observationPage;
+    SitesPage sites;
     MemoControl readEditor{"Memo2"};
     MemoControl outputEditor{"Memo1"};
     MemoControl messageEditor{"Memo3"};

@@ -109,6 +109,19 @@ void ObservationList::add()
     numberSelected();
 }
 
+bool ObservationList::appendRecord(ObservationItem record)
+{
+    auto& records = report_.observations;
+    if (full())
+        return false;
+    record.setRecordNumber(static_cast<int>(records.size() + 1));
+    records.push_back(std::move(record));
+    selected_ = records.size() - 1;
+    listReset_.notify();
+    loadSelected();
+    return true;
+}
+
 void ObservationList::copyLastForNextEvent()
 {
     auto& records = report_.observations;

@@ -58,6 +58,9 @@ public:
     // Appends a blank record and selects it, unless the list is full or its
     // last record is still blank.
     void add();
+    // Appends a record taken from outside (a pasted line), selects, numbers
+    // and loads it. False, and nothing changes, when the list is full.
+    bool appendRecord(ObservationItem record);
     // Appends a copy of the last record with the columns of one event
     // blanked (a graze keeps its day and star number) and selects the copy.
     void copyLastForNextEvent();

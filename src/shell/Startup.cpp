@@ -29,8 +29,9 @@ int runSelen(int argc, char** argv, bool quitWhenShown)
 
     QtDialogs dialogs;
     QtClock clock;
+    QtClipboard clipboard;
     LazyHelp help(HelpWindow::findFolder(executableFolder));
-    EditorSession session(EditorSession::Ports{dialogs, clock, files, help, settings, executableFolder.toStdString()});
+    EditorSession session(EditorSession::Ports{dialogs, clock, files, help, clipboard, settings, executableFolder.toStdString()});
 
     MainWindow window(session);
     dialogs.setParent(&window);

@@ -74,14 +74,22 @@ public:
     void showTopic(int context) override { topics.push_back(context); }
 };
 
+class FakeClipboard final : public Clipboard {
+public:
+    std::string held;
+    std::string text() override { return held; }
+    void setText(const std::string& text) override { held = text; }
+};
+
 // A session over fakes, with its settings file in the fake file system.
 struct SessionFixture {
     FakeFileSystem files;
     FakeDialogs dialogs;
     FakeClock clock;
     FakeHelp help;
+    FakeClipboard clipboard;
     ProfileFile settings{files, "/opt/selen/selen.ini"};
-    EditorSession session{EditorSession::Ports{dialogs, clock, files, help, settings, "/opt/selen"}};
+    EditorSession session{EditorSession::Ports{dialogs, clock, files, help, clipboard, settings, "/opt/selen"}};
 };
 
 }  // namespace selen::test

@@ -124,7 +124,17 @@ TEST(EditorSessionCommands, NewAsksThenEmptiesEverythingIncludingBothMessages)
     EXPECT_EQ(f.session.header.message.text(), "");
     EXPECT_EQ(f.session.messageEditor.text(), "");
     EXPECT_EQ(f.session.readEditor.text(), "");
-    EXPECT_EQ(f.session.report(), Report::fresh());
+    // A fresh report, but the site line holds the start-up values: east,
+    // north, WGS84, height above sea level.
+    std::string site = "TA";
+    site.resize(SiteLine::kWidth, ' ');
+    site[20] = '+';
+    site[32] = '+';
+    site.replace(43, 2, "84");
+    site[52] = 'M';
+    Report expected = Report::fresh();
+    expected.sites = {SiteLine::fromText(site)};
+    EXPECT_EQ(f.session.report(), expected);
 }
 
 TEST(EditorSessionCommands, OpenReadsParsesAndRemembersTheFolder)

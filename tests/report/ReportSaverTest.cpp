@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "support/FakeFileSystem.h"
 
 #include "report/PosixFileSystem.h"
 #include "report/ReportSaver.h"
@@ -15,47 +16,7 @@ namespace {
 
 using Files = std::map<std::string, std::string>;
 
-// Files held in a map. `fails` decides per call whether a write, rename or
-// remove fails; a failing write leaves half its bytes, as a full disk does.
-class FakeFileSystem final : public FileSystem {
-public:
-    struct Call {
-        std::string op, from, to;  // op: write, rename, remove; `to` is the path acted on
-    };
-    std::map<std::string, std::string> files;
-    std::vector<Call> calls;
-    std::function<bool(const Call&)> fails = [](const Call&) { return false; };
-
-    bool exists(const std::string& path) override { return files.count(path) > 0; }
-    FileResult remove(const std::string& path) override
-    {
-        return failed({"remove", "", path}) || files.erase(path) == 0 ? FileResult::failure(path + ": cannot remove")
-                                                                       : FileResult::success();
-    }
-    FileResult rename(const std::string& from, const std::string& to) override
-    {
-        if (failed({"rename", from, to}) || files.count(from) == 0)
-            return FileResult::failure(to + ": cannot rename");
-        files[to] = std::move(files[from]);
-        files.erase(from);
-        return FileResult::success();
-    }
-    FileResult writeFile(const std::string& path, std::string_view bytes) override
-    {
-        const bool fail = failed({"write", "", path});
-        files[path] = std::string(bytes.substr(0, fail ? bytes.size() / 2 : bytes.size()));
-        return fail ? FileResult::failure(path + ": No space left on device") : FileResult::success();
-    }
-    FileResult readFile(const std::string& path, std::string&) override { return FileResult::failure(path + ": unused"); }
-
-private:
-    bool failed(Call call)
-    {
-        calls.push_back(std::move(call));
-        return fails(calls.back());
-    }
-};
-
+using test::FakeFileSystem;
 using Call = FakeFileSystem::Call;
 using Status = SaveOutcome::Status;
 
