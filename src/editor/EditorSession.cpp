@@ -87,7 +87,6 @@ void EditorSession::resetReport()
     observations.refreshSelectors();
     observationPage.setReturnField(observationPage.year.formName());
     messageEditor.setText({});
-    listsChanged.notify();
 }
 
 void EditorSession::newReport()
@@ -145,7 +144,6 @@ void EditorSession::parseEditorText()
     messageEditor.setLines(message);
     report_.optionsMessage = message;
     writeSetting([&] { return saveReportFolder(ports_.settings, reportFolder_); });
-    listsChanged.notify();
     if (read.recordsLeftOut > 0)
         ports_.dialogs.warn(messages::withValue(messages::kRecordsLeftOut, std::to_string(read.recordsLeftOut)));
 }

@@ -96,8 +96,6 @@ public:
     Notifier pageShown;
     Notifier captionChanged;
     Notifier wordWrapChanged;
-    // The site, observer or observation list was replaced or changed.
-    Notifier listsChanged;
 
 private:
     void resetReport();

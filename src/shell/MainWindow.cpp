@@ -4,6 +4,7 @@
 #include "Cp932Text.h"
 #include "ObservationPageView.h"
 #include "ReportEditorArea.h"
+#include "SitesPageView.h"
 
 #include "editor/EditorSession.h"
 #include "entry/Colour.h"
@@ -91,7 +92,6 @@ MainWindow::MainWindow(EditorSession& session, QWidget* parent)
     session_.pageShown.listen([this] { followPage(); });
     session_.captionChanged.listen([this] { setWindowTitle(fromUtf8(session_.caption())); });
     session_.wordWrapChanged.listen([this] { followWordWrap(); });
-    session_.listsChanged.listen([this] { refreshLists(); });
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
         ensurePage(index);
         bool changed = false;
@@ -112,7 +112,6 @@ MainWindow::MainWindow(EditorSession& session, QWidget* parent)
     setWindowTitle(fromUtf8(session_.caption()));
     followPage();
     followWordWrap();
-    refreshLists();
     resize(1200, 900);
 }
 
@@ -273,17 +272,7 @@ QWidget* MainWindow::buildHeaderPage()
 
 QWidget* MainWindow::buildSitesPage()
 {
-    auto* page = new QWidget;
-    siteList_ = new QListWidget;
-    siteList_->setObjectName(QStringLiteral("ListBox2"));
-    observerList_ = new QListWidget;
-    observerList_->setObjectName(QStringLiteral("ListBox3"));
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(new QLabel(QStringLiteral("観測地・望遠鏡")));
-    layout->addWidget(siteList_, 1);
-    layout->addWidget(new QLabel(QStringLiteral("観測者")));
-    layout->addWidget(observerList_, 1);
-    return page;
+    return new SitesPageView(session_, refuse_);
 }
 
 QWidget* MainWindow::buildObservationsPage()
@@ -351,7 +340,6 @@ void MainWindow::ensurePage(int index)
     builders_[static_cast<std::size_t>(index)] = nullptr;
     pages_->widget(index)->layout()->addWidget(build());
     followWordWrap();
-    refreshLists();
 }
 
 void MainWindow::followPage()
@@ -375,22 +363,6 @@ void MainWindow::followWordWrap()
         outputArea_->setWrap(wrap);
     if (messageEditor_)
         messageEditor_->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-}
-
-void MainWindow::refreshLists()
-{
-    const Report& report = session_.report();
-    if (siteList_) {
-        siteList_->clear();
-        for (const SiteLine& line : report.sites)
-            siteList_->addItem(fromCp932(line.text()));
-        siteList_->setCurrentRow(0);
-        observerList_->clear();
-        for (const ObserverLine& line : report.observers)
-            observerList_->addItem(fromCp932(line.text()));
-        observerList_->setCurrentRow(0);
-    }
-
 }
 
 void MainWindow::editCommand(void (*apply)(QWidget*))

@@ -48,7 +48,6 @@ private:
     void ensurePage(int index);
     void followPage();
     void followWordWrap();
-    void refreshLists();
     void editCommand(void (*apply)(QWidget*));
     void showFocusedHelp();
 
@@ -61,8 +60,6 @@ private:
     ReportEditorArea* outputArea_ = nullptr;
     QPlainTextEdit* messageEditor_ = nullptr;
     QCheckBox* wordWrap_ = nullptr;
-    QListWidget* siteList_ = nullptr;
-    QListWidget* observerList_ = nullptr;
     class ObservationPageView* observationPage_ = nullptr;
 };
 

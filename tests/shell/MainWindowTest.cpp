@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QComboBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -249,6 +250,40 @@ private slots:
         w.window->pages()->setCurrentIndex(4);
         const QString out = w.find<QPlainTextEdit>("Memo1")->toPlainText();
         QVERIFY2(out.contains(QStringLiteral("\n20260713023456.5  R  1234")), qPrintable(out));
+    }
+
+    void aSiteAndAnObserverEnteredWithTheKeyboardReachTheirLines()
+    {
+        Window w;
+        QVERIFY(static_cast<bool>(w.f.settings.write("Page", "CurrentPage", "2")));
+        w.open();
+        auto* degrees = w.find<QLineEdit>("Edit9");
+        degrees->setFocus();
+        QTRY_VERIFY(degrees->hasFocus());
+        QTest::keyClicks(degrees, "139");
+        QTest::keyClick(degrees, Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), "5");  // minutes: written 05
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QTest::keyClicks(QApplication::focusWidget(), "591");  // the third digit does not fit
+        QCOMPARE(w.find<QLineEdit>("Edit11")->text(), QStringLiteral("59"));
+        QTest::mouseClick(w.find<QPushButton>("Label10"), Qt::LeftButton);  // to the west
+        QTest::keyClicks(w.find<QLineEdit>("Edit19"), "T. Tsukimi");
+
+        QTest::mouseClick(w.find<QPushButton>("Button1"), Qt::LeftButton);  // a second site
+        QCOMPARE(w.find<QListWidget>("ListBox2")->count(), 2);
+        QTest::keyClicks(w.find<QLineEdit>("Edit9"), "10");
+
+        w.window->pages()->setCurrentIndex(4);
+        const QString out = w.find<QPlainTextEdit>("Memo1")->toPlainText();
+        auto line = [](const char* letter, const char* longitude) {
+            // Columns 21-32 longitude, 33 latitude sign, 44-45 datum, 53 height datum.
+            QString text = QStringLiteral("T") + letter + QString(18, ' ') + QString::fromLatin1(longitude);
+            text = text.leftJustified(32, ' ') + '+';
+            return text.leftJustified(43, ' ') + QStringLiteral("84") + QString(7, ' ') + 'M';
+        };
+        QVERIFY2(out.contains('\n' + line("A", "-1390559") + '\n'), qPrintable(out));
+        QVERIFY2(out.contains('\n' + line("B", "- 10") + '\n'), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("\nOA  T. Tsukimi\n")), qPrintable(out));
     }
 
     void theWordWrapOptionReachesTheEditors()
