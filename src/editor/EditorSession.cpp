@@ -2,6 +2,9 @@
 
 #include "Messages.h"
 
+#include "imports/NorvaleTiming.h"
+#include "imports/PastedRecords.h"
+#include "report/Cp932.h"
 #include "report/ReportReader.h"
 #include "report/ReportSaver.h"
 #include "report/ReportWriter.h"
@@ -36,6 +39,15 @@ std::string fileNamePart(const std::string& path)
 
 EditorSession::EditorSession(Ports ports)
     : header(report_), observations(report_), observationPage(observations), sites(report_),
+      prediction(PredictionImport::Ports{ports.dialogs, ports.files, ports.clipboard,
+                                         [this] { return predictionFolder_; },
+                                         [this](const std::string& file) {
+                                             predictionFolder_ = folderOf(file);
+                                             writeSetting([&] {
+                                                 return savePredictionFolder(ports_.settings, predictionFolder_);
+                                             });
+                                         }},
+                 observationPage),
       ports_(std::move(ports))
 {
     // Sites and observers added, moved or removed: the observation page's
@@ -252,6 +264,21 @@ void EditorSession::setWordWrap(bool wrap)
 void EditorSession::refuseCharacter(const std::string& character)
 {
     ports_.dialogs.warn(messages::withValue(messages::kCharacterRefused, character));
+}
+
+void EditorSession::takeNorvaleFromClipboard()
+{
+    cp932::Conversion text = cp932::fromUtf8(ports_.clipboard.text());
+    if (!text.ok) {
+        ports_.dialogs.warn(std::string(messages::kClipboardNotCp932));
+        return;
+    }
+    takeNorvaleTiming(text.text, observationPage);
+}
+
+void EditorSession::addPastedRecords()
+{
+    selen::addPastedRecords(pasteArea.text(), observations);
 }
 
 void EditorSession::takeRouteFromClipboard()

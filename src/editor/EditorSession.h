@@ -2,6 +2,7 @@
 
 #include "Pages.h"
 #include "Ports.h"
+#include "PredictionImport.h"
 
 #include "entry/Controls.h"
 #include "entry/HeaderPage.h"
@@ -59,6 +60,11 @@ public:
     // A character typed or pasted that has no CP932 form (UTF-8).
     void refuseCharacter(const std::string& character);
 
+    // The event time of a Norvale result line on the clipboard.
+    void takeNorvaleFromClipboard();
+    // The record lines of the paste area, appended to the observation list.
+    void addPastedRecords();
+
     // The route tool's coordinates from and to the clipboard.
     void takeRouteFromClipboard();
     void putRouteOnClipboard();
@@ -87,6 +93,7 @@ public:
     ObservationList observations;
     ObservationPage observationPage;
     SitesPage sites;
+    PredictionImport prediction;
     MemoControl readEditor{"Memo2"};
     MemoControl outputEditor{"Memo1"};
     MemoControl messageEditor{"Memo3"};

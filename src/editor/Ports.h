@@ -21,6 +21,8 @@ public:
     virtual void error(const std::string& text) = 0;
     // The open dialog ("*.LOR", "*.txt"), starting in `folder`.
     virtual std::optional<std::string> openReportName(const std::string& folder) = 0;
+    // The prediction listing dialog ("*.txt", "*.*"), starting in `folder`.
+    virtual std::optional<std::string> openPredictionName(const std::string& folder) = 0;
     // The save dialog ("*.LOR", default extension LOR): preset with
     // `currentFile` when it is not empty, else starting in `folder`.
     virtual std::optional<std::string> saveReportName(const std::string& currentFile, const std::string& folder) = 0;

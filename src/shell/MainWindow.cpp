@@ -3,6 +3,7 @@
 #include "Binders.h"
 #include "Cp932Text.h"
 #include "ObservationPageView.h"
+#include "PredictionImportWindow.h"
 #include "ReportEditorArea.h"
 #include "SitesPageView.h"
 
@@ -163,6 +164,7 @@ void MainWindow::buildMenus()
     importAction_ = tools->addAction(QStringLiteral("OCCULT予報からの入力( &I )"));
     importAction_->setObjectName(QStringLiteral("ToolsImport"));
     importAction_->setProperty("helpTopic", 71);
+    connect(importAction_, &QAction::triggered, this, [this] { openImportWindow(); });
     QAction* settings = tools->addAction(QStringLiteral("環境設定"));
     settings->setObjectName(QStringLiteral("ToolsSettings"));
     settings->setEnabled(false);
@@ -277,7 +279,7 @@ QWidget* MainWindow::buildSitesPage()
 
 QWidget* MainWindow::buildObservationsPage()
 {
-    observationPage_ = new ObservationPageView(session_, refuse_);
+    observationPage_ = new ObservationPageView(session_, refuse_, [this] { openImportWindow(); });
     return observationPage_;
 }
 
@@ -318,8 +320,7 @@ QWidget* MainWindow::buildPasteArea()
     paste->setFixedHeight(56);
     QPushButton* pasteButton = button(QStringLiteral("PasteButton"), QStringLiteral("ペースト"));
     QPushButton* addButton = button(QStringLiteral("AddPastedButton"), QStringLiteral("追加"));
-    addButton->setEnabled(false);
-    addButton->setToolTip(QStringLiteral("貼り付けた記録の追加は次の版で使えるようになります。"));
+    connect(addButton, &QPushButton::clicked, this, [this] { session_.run([this] { session_.addPastedRecords(); }); });
     connect(pasteButton, &QPushButton::clicked, paste, [paste] {
         paste->setFocus();
         paste->paste();
@@ -370,6 +371,16 @@ void MainWindow::editCommand(void (*apply)(QWidget*))
     QWidget* focused = focusWidget();
     if (focused && clipboardFields().contains(focused->objectName()))
         apply(focused);
+}
+
+void MainWindow::openImportWindow()
+{
+    // One window at a time; it frees itself when closed.
+    if (importWindow_)
+        return;
+    importWindow_ = new PredictionImportWindow(
+        session_.prediction, [this](const std::function<void()>& command) { session_.run(command); }, this);
+    importWindow_->show();
 }
 
 void MainWindow::showFocusedHelp()

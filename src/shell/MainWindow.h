@@ -2,7 +2,9 @@
 
 #include "Binders.h"
 
+#include <QDialog>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -50,6 +52,7 @@ private:
     void followWordWrap();
     void editCommand(void (*apply)(QWidget*));
     void showFocusedHelp();
+    void openImportWindow();
 
     EditorSession& session_;
     Refusal refuse_;
@@ -61,6 +64,7 @@ private:
     QPlainTextEdit* messageEditor_ = nullptr;
     QCheckBox* wordWrap_ = nullptr;
     class ObservationPageView* observationPage_ = nullptr;
+    QPointer<QDialog> importWindow_;
 };
 
 }  // namespace selen::shell

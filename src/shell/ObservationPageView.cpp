@@ -46,8 +46,9 @@ QGroupBox* group(const QString& caption)
 
 }  // namespace
 
-ObservationPageView::ObservationPageView(EditorSession& session, const Refusal& refuse, QWidget* parent)
-    : QWidget(parent), session_(session), refuse_(refuse)
+ObservationPageView::ObservationPageView(EditorSession& session, const Refusal& refuse,
+                                         std::function<void()> openImport, QWidget* parent)
+    : QWidget(parent), session_(session), refuse_(refuse), openImport_(std::move(openImport))
 {
     auto* top = new QHBoxLayout;
     top->addWidget(eventGroup());
@@ -405,8 +406,11 @@ QWidget* ObservationPageView::listGroup()
     buttons->addWidget(bySite_);
     buttons->addStretch();
     auto* import = commandButton(QStringLiteral("ImportButton"), QStringLiteral("OCCULT予報ファイル\nからの入力"));
-    import->setEnabled(false);
-    import->setToolTip(QStringLiteral("予報からの入力は次の版で使えるようになります。"));
+    import->setProperty("helpTopic", 71);
+    connect(import, &QPushButton::clicked, this, [this] { openImport_(); });
+    auto* norvale = commandButton(QStringLiteral("Button21"), QStringLiteral("Norvaleから入力"));
+    connect(norvale, &QPushButton::clicked, this, [this] { session_.run([this] { session_.takeNorvaleFromClipboard(); }); });
+    buttons->addWidget(norvale);
     buttons->addWidget(import);
 
     list_ = new QListView;

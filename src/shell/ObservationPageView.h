@@ -20,7 +20,8 @@ namespace selen::shell {
 // the session's observation page and list.
 class ObservationPageView final : public QWidget {
 public:
-    ObservationPageView(EditorSession& session, const Refusal& refuse, QWidget* parent = nullptr);
+    ObservationPageView(EditorSession& session, const Refusal& refuse, std::function<void()> openImport,
+                        QWidget* parent = nullptr);
 
     QListView* list() const { return list_; }
     // Gives the focus back to the field that last had it.
@@ -43,6 +44,7 @@ private:
 
     EditorSession& session_;
     Refusal refuse_;
+    std::function<void()> openImport_;
     QListView* list_ = nullptr;
     QLabel* catalogueLabel_ = nullptr;
     QSpinBox* stepper_ = nullptr;

@@ -49,6 +49,11 @@ std::optional<std::string> QtDialogs::openReportName(const std::string& folder)
                                                QStringLiteral("*.LOR (*.LOR);;*.txt (*.txt)")));
 }
 
+std::optional<std::string> QtDialogs::openPredictionName(const std::string& folder)
+{
+    return chosen(QFileDialog::getOpenFileName(parent_, QString(), fromUtf8(folder), QStringLiteral("*.txt (*.txt);;*.* (*)")));
+}
+
 std::optional<std::string> QtDialogs::saveReportName(const std::string& currentFile, const std::string& folder)
 {
     QFileDialog dialog(parent_);

@@ -17,6 +17,7 @@ public:
     void inform(const std::string& text) override;
     void error(const std::string& text) override;
     std::optional<std::string> openReportName(const std::string& folder) override;
+    std::optional<std::string> openPredictionName(const std::string& folder) override;
     std::optional<std::string> saveReportName(const std::string& currentFile, const std::string& folder) override;
 
 private:

@@ -44,6 +44,7 @@ public:
         errors.push_back(text);
     }
     std::optional<std::string> openReportName(const std::string&) override { return next(openNames); }
+    std::optional<std::string> openPredictionName(const std::string&) override { return next(openNames); }
     std::optional<std::string> saveReportName(const std::string& currentFile, const std::string& folder) override
     {
         saveDialogPresets.push_back(currentFile + "|" + folder);

@@ -15,6 +15,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QComboBox>
+#include <QDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -284,6 +285,52 @@ private slots:
         QVERIFY2(out.contains('\n' + line("A", "-1390559") + '\n'), qPrintable(out));
         QVERIFY2(out.contains('\n' + line("B", "- 10") + '\n'), qPrintable(out));
         QVERIFY2(out.contains(QStringLiteral("\nOA  T. Tsukimi\n")), qPrintable(out));
+    }
+
+    void aPredictedEventGoesIntoTheSelectedRecordWithoutItsSeconds()
+    {
+        Window w;
+        QVERIFY(static_cast<bool>(w.f.settings.write("Page", "CurrentPage", "3")));
+        w.open();
+        w.f.files.files["/predictions/july.txt"] = "Occultation predictions\r\n\r\n"
+                                                   "24 Jul  5 12 34 56 D   1234\r\n"
+                                                   "24 Jul  5 13 01 02 r X12345\r\n";
+        w.trigger("ToolsImport");
+        auto* window = w.window->findChild<QDialog*>(QStringLiteral("TForm2"));
+        QVERIFY(window);
+        w.trigger("ToolsImport");  // no second window
+        QCOMPARE(w.window->findChildren<QDialog*>(QStringLiteral("TForm2")).size(), 1);
+
+        w.f.dialogs.openNames = {"/predictions/july.txt"};
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+        auto* list = window->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+        QCOMPARE(list->count(), 4);
+        QCOMPARE(list->currentRow(), 2);  // the first event line
+        QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("Edit7"))->text(), QStringLiteral("R  1234"));
+        QCOMPARE(w.f.settings.read("FilePath", "PredictionDirectory"), std::string("/predictions"));
+
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        const QString row = w.find<QListView>("ListBox4")->model()->index(0, 0).data().toString();
+        QCOMPARE(row.mid(4, 28), QStringLiteral("202407051234      R  1234 DD"));
+
+        list->setCurrentRow(3);  // an XZ star, reappearance
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        const QString again = w.find<QListView>("ListBox4")->model()->index(0, 0).data().toString();
+        QCOMPARE(again.mid(4, 28), QStringLiteral("202407051301      X 12345 RD"));
+        window->close();
+        QTRY_VERIFY(w.window->findChildren<QDialog*>(QStringLiteral("TForm2")).isEmpty());
+    }
+
+    void pastedRecordLinesAreAddedUntilTheFirstThatIsNoRecord()
+    {
+        Window w;
+        QVERIFY(static_cast<bool>(w.f.settings.write("Page", "CurrentPage", "3")));
+        w.open();
+        const QString record = QStringLiteral("20240705123456.78 R  1234 DD");
+        w.f.session.pasteArea.edit((record + "\n" + record + "\nnot a record\n" + record).toStdString());
+        QTest::mouseClick(w.find<QPushButton>("AddPastedButton"), Qt::LeftButton);
+        QCOMPARE(w.find<QListView>("ListBox4")->model()->rowCount(), 3);  // the blank first record and two
+        QCOMPARE(w.f.session.observations.selected(), 2u);
     }
 
     void theWordWrapOptionReachesTheEditors()

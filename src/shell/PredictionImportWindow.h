@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+#include <vector>
+
+class QLineEdit;
+class QListWidget;
+
+namespace selen {
+class PredictionImport;
+}
+
+namespace selen::shell {
+
+// TForm2: the window that takes a predicted event from an OCCULT listing
+// into the observation fields. Not modal, on top, one at a time; it frees
+// itself when closed.
+class PredictionImportWindow final : public QDialog {
+public:
+    PredictionImportWindow(PredictionImport& import, std::function<void(const std::function<void()>&)> run,
+                           QWidget* parent);
+
+private:
+    void follow();
+
+    PredictionImport& import_;
+    std::function<void(const std::function<void()>&)> run_;
+    QListWidget* list_;
+    std::vector<QLineEdit*> shown_;
+};
+
+}  // namespace selen::shell
