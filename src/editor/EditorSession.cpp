@@ -48,8 +48,13 @@ EditorSession::EditorSession(Ports ports)
                                              });
                                          }},
                  observationPage),
-      ports_(std::move(ports))
+      registered(ports.settings, header, sites, observationPage), ports_(std::move(ports))
 {
+    registered.onWriteFailed = [this](const FileResult& result) {
+        ports_.dialogs.error(messages::withValue(messages::kSettingsNotWritten, result.error));
+    };
+    // Every record added with the add button starts with the usual method.
+    observations.onRecordAdded = [this] { registered.recallMethodSlot(1); };
     // Sites and observers added, moved or removed: the observation page's
     // selectors follow.
     sites.onListsChanged = [this] { observations.refreshSelectors(); };
@@ -96,6 +101,7 @@ void EditorSession::resetReport()
     sites.replaceAll();
     sites.reset();
     observationPage.reset();
+    registered.recallDefaults();
     observations.refreshSelectors();
     observationPage.setReturnField(observationPage.year.formName());
     messageEditor.setText({});

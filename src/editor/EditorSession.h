@@ -3,6 +3,7 @@
 #include "Pages.h"
 #include "Ports.h"
 #include "PredictionImport.h"
+#include "RegisteredEntries.h"
 
 #include "entry/Controls.h"
 #include "entry/HeaderPage.h"
@@ -94,6 +95,7 @@ public:
     ObservationPage observationPage;
     SitesPage sites;
     PredictionImport prediction;
+    RegisteredEntries registered;
     MemoControl readEditor{"Memo2"};
     MemoControl outputEditor{"Memo1"};
     MemoControl messageEditor{"Memo3"};

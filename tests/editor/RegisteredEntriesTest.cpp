@@ -1,0 +1,353 @@
+#include "editor/RegisteredEntries.h"
+
+#include "../settings/SettingsTestSupport.h"
+#include "../support/FakeFileSystem.h"
+
+#include "entry/ObservationList.h"
+#include "report/Cp932.h"
+#include "report/PosixFileSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace selen::test {
+namespace {
+
+std::string sj(std::string_view utf8) { return cp932::fixed(utf8); }
+
+// The pages as the session holds them, after the start-up reset.
+struct Pages {
+    Report report = Report::fresh();
+    HeaderPage header{report};
+    SitesPage sites{report};
+    ObservationList list{report};
+    ObservationPage observation{list};
+    Pages()
+    {
+        list.onLoadSelected = [this] { observation.loadSelectedRecord(); };
+        list.replaceAll();
+        sites.replaceAll();
+        sites.reset();
+        observation.reset();
+    }
+    std::vector<TextControl*> texts()
+    {
+        SitesPage& s = sites;
+        ObservationPage& o = observation;
+        return {&header.placeName, &header.emailAddress, &header.representative, &s.longitudeDegrees,
+                &s.longitudeMinutes, &s.longitudeSeconds, &s.longitudeDecimals, &s.latitudeDegrees, &s.latitudeMinutes,
+                &s.latitudeSeconds, &s.latitudeDecimals, &s.altitude, &s.altitudeTenths, &s.aperture, &s.focalLength,
+                &s.observerName, &s.observerEmail, &o.accuracyWhole, &o.accuracyFraction, &o.personalEquationWhole,
+                &o.personalEquationFraction};
+    }
+    std::vector<ChoiceControl*> lists()
+    {
+        ObservationPage& o = observation;
+        return {&sites.horizontalDatum, &sites.heightDatum, &sites.telescopeType, &sites.mount, &sites.drive,
+                &o.timeSource, &o.timingMethod1, &o.timingMethod2, &o.lightLevel, &o.application};
+    }
+    // Every value the registered entries cover, and the lines they reach.
+    std::map<std::string, std::string> snapshot()
+    {
+        std::map<std::string, std::string> s;
+        for (TextControl* f : texts())
+            s[f->formName()] = f->text();
+        for (ChoiceControl* c : lists())
+            s[c->formName()] = std::to_string(c->index());
+        s["CheckBox1"] = sites.surveyed.checked() ? "ticked" : "unticked";
+        s["labels"] = sites.longitudeCaption() + sites.latitudeCaption();
+        s["header"] = report.placeName + "|" + report.emailAddress + "|" + report.representative;
+        s["site line"] = report.sites.at(sites.selectedSite()).text();
+        s["observer line"] = report.observers.at(sites.selectedObserver()).text();
+        s["record"] = list.selectedRecord().text();
+        return s;
+    }
+};
+
+class RegisteredEntriesTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    PosixFileSystem disk;
+    ProfileFile settings{disk, dir.path("selen.ini")};
+    Pages pages;
+    RegisteredEntries entries{settings, pages.header, pages.sites, pages.observation};
+
+    void handEdit(const std::string& text) { ASSERT_TRUE(disk.writeFile(settings.path(), text)); }
+    std::string fileText()
+    {
+        std::string text;
+        disk.readFile(settings.path(), text);
+        return text;
+    }
+    void storeAll(int slot)
+    {
+        for (auto store : {&RegisteredEntries::storeHeaderSlot, &RegisteredEntries::storeSiteSlot,
+                           &RegisteredEntries::storeTelescopeSlot, &RegisteredEntries::storeObserverSlot,
+                           &RegisteredEntries::storeMethodSlot})
+            ASSERT_TRUE((entries.*store)(slot));
+    }
+    void recallAll(int slot)
+    {
+        entries.recallHeaderSlot(slot);
+        entries.recallSiteSlot(slot);
+        entries.recallTelescopeSlot(slot);
+        entries.recallObserverSlot(slot);
+        entries.recallMethodSlot(slot);
+    }
+};
+
+// One registered set, entered as a user would: the lists first (timing
+// method 1 may empty the personal equation), then the texts.
+struct Filling {
+    bool surveyed, east, north;
+    std::vector<std::size_t> choices;  // in the order of Pages::lists()
+    std::vector<std::string> texts;    // in the order of Pages::texts()
+};
+
+void fill(Pages& p, const Filling& f)
+{
+    p.sites.setSurveyed(f.surveyed);
+    for (std::size_t i = 0; i < f.choices.size(); ++i)
+        p.lists()[i]->choose(f.choices[i]);
+    for (std::size_t i = 0; i < f.texts.size(); ++i)
+        p.texts()[i]->enter(f.texts[i]);
+    if (p.sites.longitudeEast() != f.east)
+        p.sites.clickLongitudeLabel();
+    if (p.sites.latitudeNorth() != f.north)
+        p.sites.clickLatitudeLabel();
+}
+
+const Filling kFillings[] = {
+    {true, true, true, {0, 0, 2, 1, 1, 1, 1, 0, 1, 3},
+     {"Hachioji, Tokyo, Japan", "rep@example.jp", "T. Sato", "139", "18", "45", "12", "35", "39", "29", "07", "120",
+      "5", "20", "100", "K. Tanaka", "k@example.jp", "0", "04", "0", "12"}},
+    {false, false, false, {10, 1, 4, 2, 2, 7, 2, 3, 2, 4},
+     {sj("八王子"), "", "", "5", "7", "", "4", "", "0", "59", "", "3.5", "", "8", "", sj("佐藤　太郎"), "", "1", "",
+      "2", "5"}},
+    {false, true, false, {5, 0, 0, 0, 0, 0, 6, 11, 0, 6},
+     {"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "1", "", ""}},
+};
+
+TEST_F(RegisteredEntriesTest, EverySlotRecallsWhatWasStored)
+{
+    std::map<std::string, std::string> stored[3];
+    for (int slot = 1; slot <= 3; ++slot) {
+        fill(pages, kFillings[slot - 1]);
+        stored[slot - 1] = pages.snapshot();
+        storeAll(slot);
+    }
+    for (int slot : {2, 1, 3, 1}) {
+        SCOPED_TRACE(slot);
+        pages.sites.reset();
+        pages.observation.reset();
+        slot == 1 ? entries.recallDefaults() : recallAll(slot);
+        EXPECT_EQ(pages.snapshot(), stored[slot - 1]);
+    }
+}
+
+TEST_F(RegisteredEntriesTest, StoreWritesEveryKeyOfTheSlotInOrder)
+{
+    pages.sites.longitudeDegrees.enter("139");
+    ASSERT_TRUE(entries.storeSiteSlot(2));
+    ASSERT_TRUE(entries.storeHeaderSlot(1));
+    const std::string file = fileText();
+    EXPECT_TRUE(file.starts_with("[Place]\nIsSurvey 2=0\nLongDeg 2=139\nLongMin 2=\nLongSec 2=\nLongDec 2=\nLatDeg 2=\n"
+                                 "LatMin 2=\nLatSec 2=\nLatDec 2=\nAltitude 2=\nAltDec   2=\nHorizontal Datum 2=84  WGS84\n"
+                                 "Vertical Datum 2="
+                                 + sj("M （標高）") + "\nLongSign 2=" + sj("東経") + "\nLatSign 2=" + sj("北緯") + "\n"))
+        << file;
+    EXPECT_TRUE(file.ends_with("[Header]\nPlace Name 1=\nEmail 1=\nRepresentative 1=\n")) << file;
+}
+
+TEST_F(RegisteredEntriesTest, NeverRegisteredSlotClearsTheFields)
+{
+    const auto cleared = pages.snapshot();
+    fill(pages, kFillings[0]);
+    storeAll(1);
+    recallAll(3);
+    EXPECT_EQ(pages.snapshot(), cleared);
+    EXPECT_EQ(pages.sites.longitudeCaption() + pages.sites.latitudeCaption(), sj("東経北緯"));
+}
+
+TEST_F(RegisteredEntriesTest, EveryChoiceRecallsTheLineItCameFrom)
+{
+    for (ChoiceControl* list : pages.lists()) {
+        for (std::size_t line = 0; line < list->lines().size(); ++line) {
+            SCOPED_TRACE(list->formName() + " line " + std::to_string(line));
+            list->choose(line);
+            storeAll(1);
+            list->setIndex(line + 1);
+            entries.recallDefaults();
+            EXPECT_EQ(list->index(), line);
+        }
+    }
+}
+
+TEST_F(RegisteredEntriesTest, ChoicesMatchByTheirFirstTwoBytesOrByTheWholeText)
+{
+    struct Case {
+        std::string section, key, value;
+        ChoiceControl* list;
+        std::size_t line;
+    };
+    SitesPage& s = pages.sites;
+    ObservationPage& o = pages.observation;
+    const std::string type = s.telescopeType.lines()[2];
+    const Case cases[] = {
+        {"Place", "Horizontal Datum 1", "46  Tokyo", &s.horizontalDatum, 10},
+        {"Place", "Horizontal Datum 1", "46", &s.horizontalDatum, 10},
+        {"Place", "Horizontal Datum 1", "4", &s.horizontalDatum, 0},
+        {"Place", "Horizontal Datum 1", "99  Mars", &s.horizontalDatum, 0},
+        {"Place", "Vertical Datum 1", "E  (GPS)", &s.heightDatum, 1},
+        {"Observation", "TimingMethod1 1", "P  anything", &o.timingMethod1, 7},
+        {"Observation", "TimingMethod1 1", "Q  no such method", &o.timingMethod1, 0},
+        {"Observation", "TimingMethod2 1", sj("A　"), &o.timingMethod2, 11},
+        {"Telescope", "Type 1", type, &s.telescopeType, 2},
+        {"Telescope", "Type 1", type.substr(0, type.size() - 1) + "X", &s.telescopeType, 0},
+        {"Telescope", "Type 1", type.substr(0, 2), &s.telescopeType, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key + "=" + c.value);
+        c.list->setIndex(3);
+        handEdit("[" + c.section + "]\n" + c.key + "=" + c.value + "\n");
+        entries.recallDefaults();
+        EXPECT_EQ(c.list->index(), c.line);
+    }
+}
+
+TEST_F(RegisteredEntriesTest, SurveyedKeyIsReadAsAWholeNumber)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"1", true},     {"2", true},  {"-1", true},   {"0x1F", true}, {"0X0a", true}, {"  7  ", true},
+        {"123456789012345678901234567890", true},     {"0", false},   {"00", false},  {"0x0", false},
+        {"0x", false},   {"yes", false}, {"1a", false}, {"0x1G", false}, {"", false},  {"+", false},
+    };
+    for (auto [value, ticked] : cases) {
+        SCOPED_TRACE(value);
+        pages.sites.setSurveyed(!ticked);
+        handEdit(std::string("[Place]\nIsSurvey 1=") + value + "\nLongDec 1=123\n");
+        entries.recallSiteSlot(1);
+        EXPECT_EQ(pages.sites.surveyed.checked(), ticked);
+        EXPECT_EQ(pages.sites.longitudeDecimals.text(), ticked ? "12" : "1");
+    }
+}
+
+TEST_F(RegisteredEntriesTest, HandEditedFileIsReadAsFarAsItMakesSense)
+{
+    handEdit("; written by hand\n[place]\n  LongDeg 1   =   139  \nLongDeg 1=140\r\nlatdeg 1=\t35\nAltDec   1 = 5\n"
+             "AltDec 1=9\nLongSign 1=" + sj("西経") + "\n[OBSERVER]\nObserversName 1=" + std::string(3000, 'n')
+             + "\n[Telescope]\nFocalLength 1=" + std::string(3000, '7') + "\n");
+    entries.recallDefaults();
+    SitesPage& s = pages.sites;
+    EXPECT_EQ(s.longitudeDegrees.text(), "140");  // the later line wins
+    EXPECT_EQ(s.latitudeDegrees.text(), "35");
+    EXPECT_EQ(s.altitudeTenths.text(), "5");      // "AltDec 1" is another key
+    EXPECT_FALSE(s.longitudeEast());
+    EXPECT_TRUE(s.latitudeNorth());               // missing: north
+    EXPECT_EQ(s.observerName.text(), std::string(25, 'n'));
+    EXPECT_EQ(s.focalLength.text(), "7777");
+    EXPECT_EQ(s.sites().at(0).text().substr(14, 4), "7777");
+}
+
+TEST_F(RegisteredEntriesTest, RecalledTextStaysWithinItsFieldAndColumns)
+{
+    const std::string name = std::string(24, 'a') + sj("観測") + std::string(14, 'b');  // 42 bytes
+    handEdit("[Observer]\nObserversName 1=" + name + "\nObserversEmail 1=e@x.jp\n[Place]\nLatMin 1=6x0\n");
+    entries.recallDefaults();
+    EXPECT_EQ(pages.sites.observerName.text(), std::string(24, 'a'));  // never half a character
+    const std::string& line = pages.report.observers.at(0).text();
+    EXPECT_EQ(line.substr(4, 26), std::string(24, 'a') + "  ");
+    EXPECT_EQ(line.substr(30, 45), "e@x.jp" + std::string(39, ' '));
+    EXPECT_EQ(pages.sites.latitudeMinutes.text(), "6");  // filtered to 60, then its range rule
+}
+
+TEST_F(RegisteredEntriesTest, MethodRecallKeepsTheOrderOfItsKeys)
+{
+    ObservationPage& o = pages.observation;
+    // S is not free of a personal equation: recalling it empties the
+    // personal equation recalled just before it.
+    o.timingMethod1.choose(4);
+    o.personalEquationWhole.enter("1");
+    o.accuracyWhole.enter("0");
+    o.accuracyFraction.enter("02");
+    ASSERT_TRUE(entries.storeMethodSlot(2));
+    o.videoUnit.setIndex(0);
+    entries.recallMethodSlot(2);
+    EXPECT_EQ(o.personalEquationWhole.text(), "");
+    EXPECT_EQ(pages.list.selectedRecord().columns(columns::kPersonalEquationWhole), " ");
+    EXPECT_EQ(o.videoUnit.index(), 0u);
+    entries.methodRecall.choose(2);  // from the selector: the record is loaded again
+    EXPECT_EQ(o.videoUnit.index(), 2u);
+    EXPECT_EQ(entries.methodRecall.index(), 2u);
+}
+
+TEST_F(RegisteredEntriesTest, AddedRecordGetsTheDefaultMethodEvenWhenTheFieldsShowIt)
+{
+    fill(pages, kFillings[0]);
+    pages.observation.year.enter("2026");
+    storeAll(1);
+    pages.list.onRecordAdded = [this] { entries.recallMethodSlot(1); };
+    pages.list.add();
+    ASSERT_EQ(pages.list.size(), 2u);
+    const std::string& first = pages.list.records()[0].text();
+    const std::string& added = pages.list.records()[1].text();
+    EXPECT_EQ(added.substr(5 + 29, 24), first.substr(5 + 29, 24));  // report columns 30-53
+}
+
+TEST_F(RegisteredEntriesTest, SelectorsStoreAndRecallTheirSlots)
+{
+    EXPECT_EQ(entries.headerRegister.lines(),
+              (std::vector<std::string>{sj("登録"), sj("デフォルトとして登録"), sj("報告者２　に登録"), sj("報告者３　に登録")}));
+    EXPECT_EQ(entries.headerRecall.lines()[2], sj("観測地２"));
+    EXPECT_EQ(entries.methodRegister.lines()[3], sj("設定３　に登録"));
+    EXPECT_EQ(entries.methodRecall.formName(), "ComboBox27");
+    pages.sites.observerName.enter("K. Tanaka");
+    entries.observerRegister.choose(0);
+    EXPECT_EQ(fileText(), "");
+    entries.observerRegister.choose(3);
+    EXPECT_EQ(entries.observerRegister.index(), 0u);
+    pages.sites.observerName.enter("");
+    entries.observerRecall.choose(3);
+    EXPECT_EQ(pages.sites.observerName.text(), "K. Tanaka");
+    EXPECT_EQ(entries.observerRecall.index(), 3u);
+    EXPECT_THROW(entries.storeSiteSlot(4), std::out_of_range);
+    EXPECT_THROW(entries.recallHeaderSlot(0), std::out_of_range);
+}
+
+TEST(RegisteredEntriesFailure, WriteThatFailsStopsAtItsKey)
+{
+    struct Case {
+        std::function<void(RegisteredEntries&)> store;
+        int failingWrite;
+        std::string written, notWritten;
+    };
+    const Case cases[] = {
+        {[](RegisteredEntries& e) { e.siteRegister.choose(1); }, 4, "LongMin 1=", "LongSec 1"},
+        {[](RegisteredEntries& e) { e.registerHeaderDefault(); }, 1, "", "Place Name 1"},
+        {[](RegisteredEntries& e) { e.methodRegister.choose(2); }, 9, "LightLevel 2=", "Application"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.notWritten);
+        FakeFileSystem fs;
+        int writes = 0;
+        fs.fails = [&](const FakeFileSystem::Call& call) { return call.op == "write" && ++writes == c.failingWrite; };
+        ProfileFile settings(fs, "/opt/selen/selen.ini");
+        Pages pages;
+        RegisteredEntries entries(settings, pages.header, pages.sites, pages.observation);
+        std::vector<std::string> errors;
+        entries.onWriteFailed = [&](const FileResult& r) { errors.push_back(r.error); };
+        c.store(entries);
+        ASSERT_EQ(errors.size(), 1u);
+        EXPECT_NE(errors[0].find("/opt/selen/selen.ini"), std::string::npos);
+        const std::string file = fs.files.count(settings.path()) ? fs.files[settings.path()] : "";
+        EXPECT_NE(file.find(c.written), std::string::npos);
+        EXPECT_EQ(file.find(c.notWritten), std::string::npos);
+        EXPECT_EQ(writes, c.failingWrite);
+        EXPECT_EQ(fs.files.size(), c.failingWrite > 1 ? 1u : 0u);  // no temporary file left
+        EXPECT_EQ(entries.siteRegister.index() + entries.methodRegister.index(), 0u);
+    }
+}
+
+}  // namespace
+}  // namespace selen::test
