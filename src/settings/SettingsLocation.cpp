@@ -28,7 +28,10 @@ std::string settingsFilePath(const std::string& executablePath, const FolderWrit
     std::filesystem::path beside(executablePath);
     const std::string folder = beside.parent_path().string();
     beside.replace_extension(".ini");
-    if (folderWritable(folder.empty() ? std::string(".") : folder))
+    // A copy installed with the system (under /usr) keeps its settings with
+    // the user even when run by root, who could write beside it.
+    const bool systemCopy = folder.rfind("/usr/", 0) == 0;
+    if (!systemCopy && folderWritable(folder.empty() ? std::string(".") : folder))
         return beside.string();
 
     // Relative paths in these variables are to be ignored, as if unset.

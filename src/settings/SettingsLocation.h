@@ -14,7 +14,7 @@ using Environment = std::map<std::string, std::string>;
 // Where the settings file lives. Beside the executable, sharing its base
 // name: the executable's path with its extension replaced by ".ini" (or
 // ".ini" appended when it has none), as long as the executable's folder is
-// writable. Otherwise in the user's configuration folder:
+// writable and not part of the system (/usr). Otherwise in the user's configuration folder:
 // $XDG_CONFIG_HOME/selen/selen.ini, where an unset, empty or relative
 // XDG_CONFIG_HOME means $HOME/.config. Without a usable HOME either, the
 // path beside the executable is kept (its writes then fail with a message

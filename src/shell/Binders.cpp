@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -213,6 +214,21 @@ void bindChoice(QComboBox* box, ChoiceControl& control, KeyRule keyRule)
     });
     control.changed().listen(show);
     show();
+}
+
+QWidget* slotSelectors(ChoiceControl& registerSelector, ChoiceControl& recallSelector)
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (ChoiceControl* control : {&registerSelector, &recallSelector}) {
+        auto* box = new QComboBox;
+        bindChoice(box, *control);
+        box->setFocusPolicy(Qt::NoFocus);
+        layout->addWidget(box);
+    }
+    layout->addStretch();
+    return row;
 }
 
 void bindCheck(QCheckBox* box, CheckControl& control)

@@ -29,6 +29,10 @@ void bindList(QListWidget* list, ListControl& control);
 void bindChoice(QComboBox* box, ChoiceControl& control, KeyRule keyRule = {});
 void bindCheck(QCheckBox* box, CheckControl& control);
 
+// The register and recall selectors of a group of registered values, side
+// by side; neither takes the focus with Tab.
+QWidget* slotSelectors(ChoiceControl& registerSelector, ChoiceControl& recallSelector);
+
 // Moves the focus to the next (+1) or previous (-1) control of the same
 // page that takes part in tabbing, wrapping at the ends.
 void moveFocus(QWidget* from, int direction);

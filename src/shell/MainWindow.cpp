@@ -263,6 +263,16 @@ QWidget* MainWindow::buildHeaderPage()
     addField(QStringLiteral("特記事項・連絡事項"), message,
              QStringLiteral("例: 3月の観測分です。\n機器の設定や天候等の詳細は、\nオプションのメッセージエディタをご利用ください。"));
 
+    auto* registry = new QGroupBox(QStringLiteral("地名,Email,代表者の登録"));
+    auto* registryLayout = new QVBoxLayout(registry);
+    registryLayout->addWidget(slotSelectors(session_.registered.headerRegister, session_.registered.headerRecall));
+    QPushButton* asDefault = button(QStringLiteral("Button6"), QStringLiteral("デフォルトとして登録"));
+    asDefault->setFocusPolicy(Qt::NoFocus);
+    connect(asDefault, &QPushButton::clicked, this,
+            [this] { session_.run([this] { session_.registered.registerHeaderDefault(); }); });
+    registryLayout->addWidget(asDefault, 0, Qt::AlignLeft);
+    form->addWidget(registry);
+
     auto* previewBox = new QGroupBox(QStringLiteral("報告書"));
     auto* previewLayout = new QVBoxLayout(previewBox);
     previewLayout->addWidget(preview);

@@ -269,6 +269,8 @@ QWidget* ObservationPageView::methodGroup()
     bindChoice(light, page.lightLevel, choiceRule);
     remember(light);
     grid->addWidget(light, row++, 0, 1, 4);
+    grid->addWidget(new QLabel(QStringLiteral("観測方法の登録")), row++, 0, 1, 4);
+    grid->addWidget(slotSelectors(session_.registered.methodRegister, session_.registered.methodRecall), row++, 0, 1, 4);
     return box;
 }
 

@@ -149,7 +149,8 @@ QWidget* SitesPageView::siteGroup()
     buttons->addWidget(clear);
     buttons->addStretch();
     grid->addLayout(buttons, 6, 0, 1, 8);
-    grid->setRowStretch(7, 1);  // the fields stay together at the top
+    grid->addWidget(slotSelectors(session_.registered.siteRegister, session_.registered.siteRecall), 7, 0, 1, 8);
+    grid->setRowStretch(8, 1);  // the fields stay together at the top
     return box;
 }
 
@@ -174,6 +175,7 @@ QWidget* SitesPageView::telescopeGroup()
         grid->addWidget(edit, row, 1);
         grid->addWidget(new QLabel(QStringLiteral("cm")), row++, 2);
     }
+    grid->addWidget(slotSelectors(session_.registered.telescopeRegister, session_.registered.telescopeRecall), row, 0, 1, 3);
     return box;
 }
 
@@ -202,6 +204,7 @@ QWidget* SitesPageView::observerGroup()
                     4, 0, 1, 3);
     for (QLineEdit* edit : {name, email})
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+    grid->addWidget(slotSelectors(session_.registered.observerRegister, session_.registered.observerRecall), 5, 0, 1, 3);
     return box;
 }
 

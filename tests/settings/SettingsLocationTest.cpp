@@ -46,6 +46,14 @@ TEST(SettingsLocation, TheUsersConfigurationFolderOtherwise)
                   c.expected);
 }
 
+TEST(SettingsLocation, ASystemCopyKeepsItsSettingsWithTheUserEvenWhenItsFolderIsWritable)
+{
+    const Environment home{{"HOME", "/root"}};
+    const auto writable = [](const std::string&) { return true; };
+    EXPECT_EQ(settingsFilePath("/usr/bin/selen", writable, home), "/root/.config/selen/selen.ini");
+    EXPECT_EQ(settingsFilePath("/opt/selen/selen", writable, home), "/opt/selen/selen.ini");
+}
+
 TEST(SettingsLocation, RealFoldersAreProbedAndCreated)
 {
     test::TempDir dir;

@@ -21,6 +21,7 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include <map>
 #include <memory>
 
 using namespace selen;
@@ -331,6 +332,41 @@ private slots:
         QTest::mouseClick(w.find<QPushButton>("AddPastedButton"), Qt::LeftButton);
         QCOMPARE(w.find<QListView>("ListBox4")->model()->rowCount(), 3);  // the blank first record and two
         QCOMPARE(w.f.session.observations.selected(), 2u);
+    }
+
+    void aRegisteredSiteComesBackAndSlotOneAppliesAtTheNextStart()
+    {
+        auto window = std::make_unique<Window>();
+        Window& w = *window;
+        QVERIFY(static_cast<bool>(w.f.settings.write("Page", "CurrentPage", "2")));
+        w.open();
+        QTest::keyClicks(w.find<QLineEdit>("Edit9"), "139");
+        QTest::keyClicks(w.find<QLineEdit>("Edit12"), "35");
+        auto* siteRegister = w.find<QComboBox>("ComboBox20");
+        siteRegister->setCurrentIndex(2);  // slot 2
+        emit siteRegister->activated(2);
+        QCOMPARE(siteRegister->currentIndex(), 0);  // back to its first line
+        QTest::keyClicks(w.find<QLineEdit>("Edit9"), "0");  // 1390 is too large: stays 139
+        w.find<QLineEdit>("Edit9")->clear();
+        QTest::keyClicks(w.find<QLineEdit>("Edit9"), "12");
+        auto* siteRecall = w.find<QComboBox>("ComboBox21");
+        siteRecall->setCurrentIndex(2);
+        emit siteRecall->activated(2);
+        QCOMPARE(w.find<QLineEdit>("Edit9")->text(), QStringLiteral("139"));
+        QCOMPARE(QString::fromStdString(w.f.session.report().sites[0].text().substr(20, 3)), QStringLiteral("+13"));
+
+        // The default observer (slot 1), then a new start over the same settings file.
+        QTest::keyClicks(w.find<QLineEdit>("Edit19"), "T. Tsukimi");
+        auto* observerRegister = w.find<QComboBox>("ComboBox24");
+        observerRegister->setCurrentIndex(1);
+        emit observerRegister->activated(1);
+        const std::map<std::string, std::string> settingsFile = w.f.files.files;
+        window = std::make_unique<Window>();
+        window->f.files.files = settingsFile;
+        window->open();
+        QCOMPARE(window->find<QLineEdit>("Edit19")->text(), QStringLiteral("T. Tsukimi"));
+        QCOMPARE(QString::fromStdString(window->f.session.report().observers[0].text().substr(0, 14)),
+                 QStringLiteral("OA  T. Tsukimi"));
     }
 
     void theWordWrapOptionReachesTheEditors()
