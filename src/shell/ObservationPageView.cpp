@@ -1,6 +1,7 @@
 #include "ObservationPageView.h"
 
 #include "Cp932Text.h"
+#include "PageWidgets.h"
 #include "ObservationListModel.h"
 
 #include "editor/EditorSession.h"
@@ -22,22 +23,6 @@
 namespace selen::shell {
 
 namespace {
-
-QLineEdit* field(int widthInColumns)
-{
-    auto* edit = new QLineEdit;
-    edit->setFixedWidth(widthInColumns * 8 + 14);
-    edit->setAttribute(Qt::WA_InputMethodEnabled, false);
-    return edit;
-}
-
-QPushButton* commandButton(const QString& objectName, const QString& caption)
-{
-    auto* b = new QPushButton(caption);
-    b->setObjectName(objectName);
-    b->setFocusPolicy(Qt::NoFocus);  // buttons are not reached with Tab
-    return b;
-}
 
 QGroupBox* group(const QString& caption)
 {
@@ -110,7 +95,7 @@ QWidget* ObservationPageView::eventGroup()
     grid->addWidget(new QLabel(QStringLiteral("年  月  日")), 1, 0, 1, 3);
     int column = 0;
     for (TextControl* c : {&page.year, &page.month, &page.day}) {
-        QLineEdit* edit = field(static_cast<int>(c->maxBytes()));
+        QLineEdit* edit = fixedField(static_cast<int>(c->maxBytes()));
         bindText(edit, *c, refuse_, rule(*c));
         remember(edit);
         grid->addWidget(edit, 2, column++);
@@ -121,7 +106,7 @@ QWidget* ObservationPageView::eventGroup()
     grid->addWidget(new QLabel(QStringLiteral("時  分  秒")), 3, 0, 1, 3);
     column = 0;
     for (TextControl* c : {&page.hour, &page.minute, &page.second, &page.fraction}) {
-        QLineEdit* edit = field(static_cast<int>(c->maxBytes()));
+        QLineEdit* edit = fixedField(static_cast<int>(c->maxBytes()));
         bindText(edit, *c, refuse_, rule(*c));
         remember(edit);
         grid->addWidget(edit, 4, column++);
@@ -160,21 +145,21 @@ QWidget* ObservationPageView::objectGroup()
     catalogueLabel_ = new QLabel;
     catalogueLabel_->setObjectName(QStringLiteral("Label46"));
     grid->addWidget(catalogueLabel_, 1, 1);
-    auto* star = field(6);
+    auto* star = fixedField(6);
     bindText(star, page.starNumber, refuse_, rule(page.starNumber));
     remember(star);
     grid->addWidget(star, 1, 2);
     auto* label30 = new QLabel(QStringLiteral("GSC"));
     label30->setObjectName(QStringLiteral("Label30"));
     grid->addWidget(label30, 2, 0);
-    auto* region = field(4);
+    auto* region = fixedField(4);
     bindText(region, page.gscRegion, refuse_, rule(page.gscRegion));
-    auto* number = field(5);
+    auto* number = fixedField(5);
     bindText(number, page.gscNumber, refuse_, rule(page.gscNumber));
     grid->addWidget(region, 2, 1);
     grid->addWidget(number, 2, 2);
     grid->addWidget(new QLabel(QStringLiteral("小惑星による恒星食")), 3, 0, 1, 3);
-    auto* asteroid = field(5);
+    auto* asteroid = fixedField(5);
     bindText(asteroid, page.asteroidNumber, refuse_, rule(page.asteroidNumber));
     grid->addWidget(asteroid, 4, 2);
     grid->addWidget(new QLabel(QStringLiteral("惑星とその衛星による恒星食")), 5, 0, 1, 3);
@@ -184,7 +169,7 @@ QWidget* ObservationPageView::objectGroup()
     auto* label43 = new QLabel(QStringLiteral("惑星・衛星番号"));
     label43->setObjectName(QStringLiteral("Label43"));
     grid->addWidget(label43, 7, 0, 1, 2);
-    auto* planetNumber = field(4);
+    auto* planetNumber = fixedField(4);
     bindText(planetNumber, page.planetNumber, refuse_, [&page](NavigationKey key, bool empty) {
         if (key == NavigationKey::Up || key == NavigationKey::Down) {
             page.stepPlanetNumber(key == NavigationKey::Up ? +1 : -1);
@@ -228,9 +213,9 @@ QWidget* ObservationPageView::methodGroup()
     }
     auto addSplit = [&](const QString& caption, TextControl& whole, TextControl& part) {
         grid->addWidget(new QLabel(caption), row, 0);
-        QLineEdit* w = field(1);
+        QLineEdit* w = fixedField(1);
         bindText(w, whole, refuse_, rule(whole));
-        QLineEdit* f = field(static_cast<int>(part.maxBytes()));
+        QLineEdit* f = fixedField(static_cast<int>(part.maxBytes()));
         bindText(f, part, refuse_, rule(part));
         remember(w);
         remember(f);
@@ -298,9 +283,9 @@ QWidget* ObservationPageView::conditionsGroup()
     QComboBox* remarks = addChoice(QStringLiteral("特記事項"), page.remarks);
     remarks->setToolTip(QStringLiteral("選択肢の中から最も顕著なものを記載する。省略可能。"));
     grid->addWidget(new QLabel(QStringLiteral("瞬間的でない現象: 増減光に要した時間")), row++, 0, 1, 5);
-    QLineEdit* whole = field(1);
+    QLineEdit* whole = fixedField(1);
     bindText(whole, page.durationWhole, refuse_, rule(page.durationWhole));
-    QLineEdit* part = field(3);
+    QLineEdit* part = fixedField(3);
     bindText(part, page.durationFraction, refuse_, rule(page.durationFraction));
     grid->addWidget(whole, row, 1);
     grid->addWidget(new QLabel(QStringLiteral(".")), row, 2);
@@ -308,11 +293,11 @@ QWidget* ObservationPageView::conditionsGroup()
     grid->addWidget(new QLabel(QStringLiteral("秒")), row++, 4);
     addChoice(QStringLiteral("重星の特徴を示す現象"), page.doubleStar);
     grid->addWidget(new QLabel(QStringLiteral("WDSのｺﾝﾎﾟｰﾈﾝﾄ")), row, 0);
-    QLineEdit* wds = field(1);
+    QLineEdit* wds = fixedField(1);
     bindText(wds, page.wdsComponent, refuse_, rule(page.wdsComponent));
     grid->addWidget(wds, row++, 1);
     grid->addWidget(new QLabel(QStringLiteral("気温")), row, 0);
-    QLineEdit* temperature = field(3);
+    QLineEdit* temperature = fixedField(3);
     bindText(temperature, page.temperature, refuse_, rule(page.temperature));
     grid->addWidget(temperature, row, 1, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("℃")), row++, 3);

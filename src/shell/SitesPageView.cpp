@@ -1,6 +1,7 @@
 #include "SitesPageView.h"
 
 #include "Cp932Text.h"
+#include "PageWidgets.h"
 
 #include "editor/EditorSession.h"
 
@@ -21,26 +22,6 @@
 #include <vector>
 
 namespace selen::shell {
-
-namespace {
-
-QLineEdit* field(int columns)
-{
-    auto* edit = new QLineEdit;
-    edit->setFixedWidth(columns * 8 + 14);
-    edit->setAttribute(Qt::WA_InputMethodEnabled, false);
-    return edit;
-}
-
-QPushButton* commandButton(const QString& objectName, const QString& caption)
-{
-    auto* b = new QPushButton(caption);
-    b->setObjectName(objectName);
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-
-}  // namespace
 
 SitesPageView::SitesPageView(EditorSession& session, const Refusal& refuse, QWidget* parent)
     : QWidget(parent), session_(session), refuse_(refuse)
@@ -104,7 +85,7 @@ QWidget* SitesPageView::siteGroup()
         grid->addWidget(label, row, 0);
         int column = 1;
         for (TextControl* c : fields) {
-            QLineEdit* edit = field(static_cast<int>(c->maxBytes() < 2 ? 2 : c->maxBytes()));
+            QLineEdit* edit = fixedField(static_cast<int>(c->maxBytes() < 2 ? 2 : c->maxBytes()));
             bindText(edit, *c, refuse_, rule(c->formName()));
             grid->addWidget(edit, row, column++);
             if (column == 4)
@@ -118,9 +99,9 @@ QWidget* SitesPageView::siteGroup()
                   {&page.latitudeDegrees, &page.latitudeMinutes, &page.latitudeSeconds, &page.latitudeDecimals});
 
     grid->addWidget(new QLabel(QStringLiteral("標高")), 4, 0);
-    QLineEdit* altitude = field(4);
+    QLineEdit* altitude = fixedField(4);
     bindText(altitude, page.altitude, refuse_, rule(page.altitude.formName()));
-    QLineEdit* tenths = field(1);
+    QLineEdit* tenths = fixedField(1);
     bindText(tenths, page.altitudeTenths, refuse_, rule(page.altitudeTenths.formName()));
     grid->addWidget(altitude, 4, 1);
     grid->addWidget(new QLabel(QStringLiteral(".")), 4, 2);
@@ -170,7 +151,7 @@ QWidget* SitesPageView::telescopeGroup()
     }
     for (auto [caption, control] : {std::pair{"口径", &page.aperture}, std::pair{"焦点距離", &page.focalLength}}) {
         grid->addWidget(new QLabel(QString::fromUtf8(caption)), row, 0);
-        QLineEdit* edit = field(4);
+        QLineEdit* edit = fixedField(4);
         bindText(edit, *control, refuse_, rule(control->formName()));
         grid->addWidget(edit, row, 1);
         grid->addWidget(new QLabel(QStringLiteral("cm")), row++, 2);
@@ -188,7 +169,7 @@ QWidget* SitesPageView::observerGroup()
                                               "代表者1名を記載してください。\n※全て、半角英数字を用いて表記してください。")),
                     0, 0, 1, 3);
     grid->addWidget(new QLabel(QStringLiteral("氏名")), 1, 0);
-    QLineEdit* name = field(25);
+    QLineEdit* name = fixedField(25);
     bindText(name, page.observerName, refuse_);
     name->installEventFilter(this);
     grid->addWidget(name, 1, 1);
@@ -196,7 +177,7 @@ QWidget* SitesPageView::observerGroup()
     grid->addWidget(new QLabel(QStringLiteral("名前の頭文字 + . + スペース + 姓\nとなるように半角英文字で表記してください")),
                     2, 1, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Email address")), 3, 0);
-    QLineEdit* email = field(45);
+    QLineEdit* email = fixedField(45);
     bindText(email, page.observerEmail, refuse_);
     grid->addWidget(email, 3, 1, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("* このEmailアドレスは、コーディネーターから観測者への連絡用です。\n"
