@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -106,11 +105,13 @@ PredictionImportWindow::PredictionImportWindow(PredictionImport& import,
     layout->addLayout(bottom);
 
     import_.windowOpened();
-    import_.changed.listen([window = QPointer<PredictionImportWindow>(this)] {
-        if (window)
-            window->follow();
-    });
+    listener_ = import_.changed.listen([this] { follow(); });
     follow();
+}
+
+PredictionImportWindow::~PredictionImportWindow()
+{
+    import_.changed.forget(listener_);
 }
 
 void PredictionImportWindow::follow()

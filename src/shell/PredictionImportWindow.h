@@ -21,6 +21,7 @@ class PredictionImportWindow final : public QDialog {
 public:
     PredictionImportWindow(PredictionImport& import, std::function<void(const std::function<void()>&)> run,
                            QWidget* parent);
+    ~PredictionImportWindow() override;
 
 private:
     void follow();
@@ -29,6 +30,7 @@ private:
     std::function<void(const std::function<void()>&)> run_;
     QListWidget* list_;
     std::vector<QLineEdit*> shown_;
+    std::size_t listener_ = 0;
 };
 
 }  // namespace selen::shell
