@@ -1,11 +1,9 @@
 #include "editor/RegisteredEntries.h"
 
-#include "../settings/SettingsTestSupport.h"
 #include "../support/FakeFileSystem.h"
 
 #include "entry/ObservationList.h"
 #include "report/Cp932.h"
-#include "report/PosixFileSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -33,8 +31,7 @@ struct Pages {
     }
     std::vector<TextControl*> texts()
     {
-        SitesPage& s = sites;
-        ObservationPage& o = observation;
+        auto [s, o] = std::tie(sites, observation);
         return {&header.placeName, &header.emailAddress, &header.representative, &s.longitudeDegrees,
                 &s.longitudeMinutes, &s.longitudeSeconds, &s.longitudeDecimals, &s.latitudeDegrees, &s.latitudeMinutes,
                 &s.latitudeSeconds, &s.latitudeDecimals, &s.altitude, &s.altitudeTenths, &s.aperture, &s.focalLength,
@@ -43,9 +40,9 @@ struct Pages {
     }
     std::vector<ChoiceControl*> lists()
     {
-        ObservationPage& o = observation;
-        return {&sites.horizontalDatum, &sites.heightDatum, &sites.telescopeType, &sites.mount, &sites.drive,
-                &o.timeSource, &o.timingMethod1, &o.timingMethod2, &o.lightLevel, &o.application};
+        auto [s, o] = std::tie(sites, observation);
+        return {&s.horizontalDatum, &s.heightDatum, &s.telescopeType, &s.mount, &s.drive, &o.timeSource,
+                &o.timingMethod1, &o.timingMethod2, &o.lightLevel, &o.application};
     }
     // Every value the registered entries cover, and the lines they reach.
     std::map<std::string, std::string> snapshot()
@@ -67,19 +64,12 @@ struct Pages {
 
 class RegisteredEntriesTest : public ::testing::Test {
 protected:
-    TempDir dir;
-    PosixFileSystem disk;
-    ProfileFile settings{disk, dir.path("selen.ini")};
+    FakeFileSystem fs;
+    ProfileFile settings{fs, "/opt/selen/selen.ini"};
     Pages pages;
     RegisteredEntries entries{settings, pages.header, pages.sites, pages.observation};
 
-    void handEdit(const std::string& text) { ASSERT_TRUE(disk.writeFile(settings.path(), text)); }
-    std::string fileText()
-    {
-        std::string text;
-        disk.readFile(settings.path(), text);
-        return text;
-    }
+    std::string& file() { return fs.files[settings.path()]; }  // to read or to edit by hand
     void storeAll(int slot)
     {
         for (auto store : {&RegisteredEntries::storeHeaderSlot, &RegisteredEntries::storeSiteSlot,
@@ -89,10 +79,9 @@ protected:
     }
     void recallAll(int slot)
     {
-        entries.recallHeaderSlot(slot);
-        entries.recallSiteSlot(slot);
-        entries.recallTelescopeSlot(slot);
-        entries.recallObserverSlot(slot);
+        for (auto recall : {&RegisteredEntries::recallHeaderSlot, &RegisteredEntries::recallSiteSlot,
+                            &RegisteredEntries::recallTelescopeSlot, &RegisteredEntries::recallObserverSlot})
+            (entries.*recall)(slot);
         entries.recallMethodSlot(slot);
     }
 };
@@ -129,13 +118,18 @@ const Filling kFillings[] = {
      {"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "1", "", ""}},
 };
 
-TEST_F(RegisteredEntriesTest, EverySlotRecallsWhatWasStored)
+TEST_F(RegisteredEntriesTest, EverySlotAndEveryChoiceRecallWhatWasStoredAndANeverRegisteredSlotClears)
 {
+    const auto cleared = pages.snapshot();  // with the east and north labels
     std::map<std::string, std::string> stored[3];
     for (int slot = 1; slot <= 3; ++slot) {
         fill(pages, kFillings[slot - 1]);
         stored[slot - 1] = pages.snapshot();
         storeAll(slot);
+        if (slot == 1) {
+            recallAll(3);
+            EXPECT_EQ(pages.snapshot(), cleared);
+        }
     }
     for (int slot : {2, 1, 3, 1}) {
         SCOPED_TRACE(slot);
@@ -144,35 +138,8 @@ TEST_F(RegisteredEntriesTest, EverySlotRecallsWhatWasStored)
         slot == 1 ? entries.recallDefaults() : recallAll(slot);
         EXPECT_EQ(pages.snapshot(), stored[slot - 1]);
     }
-}
-
-TEST_F(RegisteredEntriesTest, StoreWritesEveryKeyOfTheSlotInOrder)
-{
-    pages.sites.longitudeDegrees.enter("139");
-    ASSERT_TRUE(entries.storeSiteSlot(2));
-    ASSERT_TRUE(entries.storeHeaderSlot(1));
-    const std::string file = fileText();
-    EXPECT_TRUE(file.starts_with("[Place]\nIsSurvey 2=0\nLongDeg 2=139\nLongMin 2=\nLongSec 2=\nLongDec 2=\nLatDeg 2=\n"
-                                 "LatMin 2=\nLatSec 2=\nLatDec 2=\nAltitude 2=\nAltDec   2=\nHorizontal Datum 2=84  WGS84\n"
-                                 "Vertical Datum 2="
-                                 + sj("M （標高）") + "\nLongSign 2=" + sj("東経") + "\nLatSign 2=" + sj("北緯") + "\n"))
-        << file;
-    EXPECT_TRUE(file.ends_with("[Header]\nPlace Name 1=\nEmail 1=\nRepresentative 1=\n")) << file;
-}
-
-TEST_F(RegisteredEntriesTest, NeverRegisteredSlotClearsTheFields)
-{
-    const auto cleared = pages.snapshot();
-    fill(pages, kFillings[0]);
-    storeAll(1);
-    recallAll(3);
-    EXPECT_EQ(pages.snapshot(), cleared);
-    EXPECT_EQ(pages.sites.longitudeCaption() + pages.sites.latitudeCaption(), sj("東経北緯"));
-}
-
-TEST_F(RegisteredEntriesTest, EveryChoiceRecallsTheLineItCameFrom)
-{
-    for (ChoiceControl* list : pages.lists()) {
+    // Every choice recalls the line it came from.
+    for (ChoiceControl* list : pages.lists())
         for (std::size_t line = 0; line < list->lines().size(); ++line) {
             SCOPED_TRACE(list->formName() + " line " + std::to_string(line));
             list->choose(line);
@@ -181,18 +148,9 @@ TEST_F(RegisteredEntriesTest, EveryChoiceRecallsTheLineItCameFrom)
             entries.recallDefaults();
             EXPECT_EQ(list->index(), line);
         }
-    }
-}
-
-TEST_F(RegisteredEntriesTest, ChoicesMatchByTheirFirstTwoBytesOrByTheWholeText)
-{
-    struct Case {
-        std::string section, key, value;
-        ChoiceControl* list;
-        std::size_t line;
-    };
-    SitesPage& s = pages.sites;
-    ObservationPage& o = pages.observation;
+    // A hand-edited value matches by its first two bytes, or by the whole text.
+    struct Case { std::string section, key, value; ChoiceControl* list; std::size_t line; };
+    auto [s, o] = std::tie(pages.sites, pages.observation);
     const std::string type = s.telescopeType.lines()[2];
     const Case cases[] = {
         {"Place", "Horizontal Datum 1", "46  Tokyo", &s.horizontalDatum, 10},
@@ -210,14 +168,31 @@ TEST_F(RegisteredEntriesTest, ChoicesMatchByTheirFirstTwoBytesOrByTheWholeText)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key + "=" + c.value);
         c.list->setIndex(3);
-        handEdit("[" + c.section + "]\n" + c.key + "=" + c.value + "\n");
+        file() = "[" + c.section + "]\n" + c.key + "=" + c.value + "\n";
         entries.recallDefaults();
         EXPECT_EQ(c.list->index(), c.line);
     }
 }
 
-TEST_F(RegisteredEntriesTest, SurveyedKeyIsReadAsAWholeNumber)
+// Recalled text stays within its field and its columns, never half a
+// character; the file is read as far as it makes sense.
+TEST_F(RegisteredEntriesTest, HandEditedFileIsReadAsFarAsItMakesSense)
 {
+    const std::string name = std::string(24, 'a') + sj("観測") + std::string(14, 'b');  // 42 bytes
+    file() = "; written by hand\n[place]\n  LongDeg 1   =   139  \nLongDeg 1=140\r\nlatdeg 1=\t35\nAltDec   1 = 5\n"
+             "AltDec 1=9\nLatMin 1=6x0\nLongSign 1=" + sj("西経") + "\n[OBSERVER]\nObserversName 1=" + name
+             + "\nObserversEmail 1=e@x.jp\n[Telescope]\nFocalLength 1=" + std::string(3000, '7') + "\n";
+    entries.recallDefaults();
+    SitesPage& s = pages.sites;
+    // The later line wins; "6x0" is filtered to "60", then its range rule; "AltDec 1" is another key.
+    EXPECT_EQ(s.longitudeDegrees.text() + "|" + s.latitudeDegrees.text() + "|" + s.latitudeMinutes.text() + "|"
+                  + s.altitudeTenths.text(),
+              "140|35|6|5");
+    EXPECT_TRUE(!s.longitudeEast() && s.latitudeNorth());  // a missing label: north
+    EXPECT_EQ(s.focalLength.text() + "|" + s.sites().at(0).text().substr(14, 4), "7777|7777");
+    EXPECT_EQ(s.observerName.text(), std::string(24, 'a'));
+    EXPECT_EQ(pages.report.observers.at(0).text().substr(4), std::string(24, 'a') + "  e@x.jp" + std::string(39, ' '));
+    // The surveyed key is read as a whole number.
     const std::pair<const char*, bool> cases[] = {
         {"1", true},     {"2", true},  {"-1", true},   {"0x1F", true}, {"0X0a", true}, {"  7  ", true},
         {"123456789012345678901234567890", true},     {"0", false},   {"00", false},  {"0x0", false},
@@ -226,43 +201,14 @@ TEST_F(RegisteredEntriesTest, SurveyedKeyIsReadAsAWholeNumber)
     for (auto [value, ticked] : cases) {
         SCOPED_TRACE(value);
         pages.sites.setSurveyed(!ticked);
-        handEdit(std::string("[Place]\nIsSurvey 1=") + value + "\nLongDec 1=123\n");
+        file() = std::string("[Place]\nIsSurvey 1=") + value + "\nLongDec 1=123\n";
         entries.recallSiteSlot(1);
         EXPECT_EQ(pages.sites.surveyed.checked(), ticked);
         EXPECT_EQ(pages.sites.longitudeDecimals.text(), ticked ? "12" : "1");
     }
 }
 
-TEST_F(RegisteredEntriesTest, HandEditedFileIsReadAsFarAsItMakesSense)
-{
-    handEdit("; written by hand\n[place]\n  LongDeg 1   =   139  \nLongDeg 1=140\r\nlatdeg 1=\t35\nAltDec   1 = 5\n"
-             "AltDec 1=9\nLongSign 1=" + sj("西経") + "\n[OBSERVER]\nObserversName 1=" + std::string(3000, 'n')
-             + "\n[Telescope]\nFocalLength 1=" + std::string(3000, '7') + "\n");
-    entries.recallDefaults();
-    SitesPage& s = pages.sites;
-    EXPECT_EQ(s.longitudeDegrees.text(), "140");  // the later line wins
-    EXPECT_EQ(s.latitudeDegrees.text(), "35");
-    EXPECT_EQ(s.altitudeTenths.text(), "5");      // "AltDec 1" is another key
-    EXPECT_FALSE(s.longitudeEast());
-    EXPECT_TRUE(s.latitudeNorth());               // missing: north
-    EXPECT_EQ(s.observerName.text(), std::string(25, 'n'));
-    EXPECT_EQ(s.focalLength.text(), "7777");
-    EXPECT_EQ(s.sites().at(0).text().substr(14, 4), "7777");
-}
-
-TEST_F(RegisteredEntriesTest, RecalledTextStaysWithinItsFieldAndColumns)
-{
-    const std::string name = std::string(24, 'a') + sj("観測") + std::string(14, 'b');  // 42 bytes
-    handEdit("[Observer]\nObserversName 1=" + name + "\nObserversEmail 1=e@x.jp\n[Place]\nLatMin 1=6x0\n");
-    entries.recallDefaults();
-    EXPECT_EQ(pages.sites.observerName.text(), std::string(24, 'a'));  // never half a character
-    const std::string& line = pages.report.observers.at(0).text();
-    EXPECT_EQ(line.substr(4, 26), std::string(24, 'a') + "  ");
-    EXPECT_EQ(line.substr(30, 45), "e@x.jp" + std::string(39, ' '));
-    EXPECT_EQ(pages.sites.latitudeMinutes.text(), "6");  // filtered to 60, then its range rule
-}
-
-TEST_F(RegisteredEntriesTest, MethodRecallKeepsTheOrderOfItsKeys)
+TEST_F(RegisteredEntriesTest, MethodRecallKeepsTheOrderOfItsKeysAndReachesAddedRecords)
 {
     ObservationPage& o = pages.observation;
     // S is not free of a personal equation: recalling it empties the
@@ -278,50 +224,52 @@ TEST_F(RegisteredEntriesTest, MethodRecallKeepsTheOrderOfItsKeys)
     EXPECT_EQ(pages.list.selectedRecord().columns(columns::kPersonalEquationWhole), " ");
     EXPECT_EQ(o.videoUnit.index(), 0u);
     entries.methodRecall.choose(2);  // from the selector: the record is loaded again
-    EXPECT_EQ(o.videoUnit.index(), 2u);
-    EXPECT_EQ(entries.methodRecall.index(), 2u);
-}
+    EXPECT_EQ(std::pair(o.videoUnit.index(), entries.methodRecall.index()), std::pair(2ul, 2ul));
 
-TEST_F(RegisteredEntriesTest, AddedRecordGetsTheDefaultMethodEvenWhenTheFieldsShowIt)
-{
+    // An added record gets the default method even when the fields show it.
     fill(pages, kFillings[0]);
-    pages.observation.year.enter("2026");
+    o.year.enter("2026");
     storeAll(1);
     pages.list.onRecordAdded = [this] { entries.recallMethodSlot(1); };
     pages.list.add();
     ASSERT_EQ(pages.list.size(), 2u);
-    const std::string& first = pages.list.records()[0].text();
-    const std::string& added = pages.list.records()[1].text();
-    EXPECT_EQ(added.substr(5 + 29, 24), first.substr(5 + 29, 24));  // report columns 30-53
+    const auto& records = pages.list.records();
+    EXPECT_EQ(records[1].text().substr(5 + 29, 24), records[0].text().substr(5 + 29, 24));  // report columns 30-53
 }
 
-TEST_F(RegisteredEntriesTest, SelectorsStoreAndRecallTheirSlots)
+TEST_F(RegisteredEntriesTest, StoresWriteEveryKeyOfTheSlotInOrderAndSelectorsStoreAndRecall)
 {
     EXPECT_EQ(entries.headerRegister.lines(),
               (std::vector<std::string>{sj("登録"), sj("デフォルトとして登録"), sj("報告者２　に登録"), sj("報告者３　に登録")}));
-    EXPECT_EQ(entries.headerRecall.lines()[2], sj("観測地２"));
-    EXPECT_EQ(entries.methodRegister.lines()[3], sj("設定３　に登録"));
+    EXPECT_EQ(entries.headerRecall.lines()[2] + entries.methodRegister.lines()[3], sj("観測地２設定３　に登録"));
     EXPECT_EQ(entries.methodRecall.formName(), "ComboBox27");
     pages.sites.observerName.enter("K. Tanaka");
     entries.observerRegister.choose(0);
-    EXPECT_EQ(fileText(), "");
+    EXPECT_EQ(file(), "");
+
+    // A store writes every key of its slot, in order.
+    pages.sites.longitudeDegrees.enter("139");
+    ASSERT_TRUE(entries.storeSiteSlot(2));
+    ASSERT_TRUE(entries.storeHeaderSlot(1));
+    EXPECT_TRUE(file().starts_with("[Place]\nIsSurvey 2=0\nLongDeg 2=139\nLongMin 2=\nLongSec 2=\nLongDec 2=\nLatDeg 2=\n"
+                                 "LatMin 2=\nLatSec 2=\nLatDec 2=\nAltitude 2=\nAltDec   2=\nHorizontal Datum 2=84  WGS84\n"
+                                 "Vertical Datum 2="
+                                 + sj("M （標高）") + "\nLongSign 2=" + sj("東経") + "\nLatSign 2=" + sj("北緯") + "\n"))
+        << file();
+    EXPECT_TRUE(file().ends_with("[Header]\nPlace Name 1=\nEmail 1=\nRepresentative 1=\n")) << file();
+
     entries.observerRegister.choose(3);
     EXPECT_EQ(entries.observerRegister.index(), 0u);
     pages.sites.observerName.enter("");
     entries.observerRecall.choose(3);
-    EXPECT_EQ(pages.sites.observerName.text(), "K. Tanaka");
-    EXPECT_EQ(entries.observerRecall.index(), 3u);
+    EXPECT_EQ(pages.sites.observerName.text() + "|" + std::to_string(entries.observerRecall.index()), "K. Tanaka|3");
     EXPECT_THROW(entries.storeSiteSlot(4), std::out_of_range);
     EXPECT_THROW(entries.recallHeaderSlot(0), std::out_of_range);
 }
 
 TEST(RegisteredEntriesFailure, WriteThatFailsStopsAtItsKey)
 {
-    struct Case {
-        std::function<void(RegisteredEntries&)> store;
-        int failingWrite;
-        std::string written, notWritten;
-    };
+    struct Case { std::function<void(RegisteredEntries&)> store; int failingWrite; std::string written, notWritten; };
     const Case cases[] = {
         {[](RegisteredEntries& e) { e.siteRegister.choose(1); }, 4, "LongMin 1=", "LongSec 1"},
         {[](RegisteredEntries& e) { e.registerHeaderDefault(); }, 1, "", "Place Name 1"},

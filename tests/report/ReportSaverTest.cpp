@@ -22,17 +22,15 @@ using Status = SaveOutcome::Status;
 
 const std::string kOld = "old report\r\n", kBak = "older backup\r\n", kNew = std::string(3000, 'n') + "\r\n";
 
-class RecordingQuestions final : public SaveQuestions {
-public:
-    explicit RecordingQuestions(bool overwrite = true) : overwrite(overwrite) {}
+struct RecordingQuestions final : SaveQuestions {
+    bool overwrite = true;
+    std::vector<std::string> asked, notMade;
     bool confirmOverwrite(const std::string& path) override
     {
         asked.push_back(path);
         return overwrite;
     }
     void backupNotMade(const std::string& backupPath) override { notMade.push_back(backupPath); }
-    bool overwrite;
-    std::vector<std::string> asked, notMade;
 };
 
 TEST(ReportSaver, BackupNameReplacesOnlyTheFileNamesExtension)
@@ -44,15 +42,9 @@ TEST(ReportSaver, BackupNameReplacesOnlyTheFileNamesExtension)
         EXPECT_EQ(backupNameFor(path), backup) << path;
 }
 
-struct SaveCase {
-    const char* name;
-    std::string path;
-    Files before;
-    std::function<bool(const Call&)> fails;
-    Status status;
-    Files after;  // every file afterwards: a temporary file left over shows here
-    std::vector<std::string> notMade;
-};
+// `after` holds every file afterwards: a temporary file left over shows there.
+struct SaveCase { const char* name; std::string path; Files before; std::function<bool(const Call&)> fails;
+                  Status status; Files after; std::vector<std::string> notMade; };
 void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.name; }
 
 bool never(const Call&) { return false; }
@@ -75,7 +67,6 @@ const SaveCase kSaveCases[] = {
     {"FinalRenameFails", "d/r.LOR", {{"d/r.LOR", kOld}}, finalRename, Status::Failed, {{"d/r.LOR", kOld}}, {}},
     {"FinalRenameAndMoveBackFail", "d/r.LOR", {{"d/r.LOR", kOld}}, finalRenameAndMoveBack, Status::Failed,
      {{"d/r.LBK", kOld}}, {}},
-    {"NameWithoutExtension", "d/x", {{"d/x", kOld}}, never, Status::Saved, {{"d/x", kNew}, {"d/x.LBK", kOld}}, {}},
     {"DotInFolderName", "dir.v2/report", {{"dir.v2/report", kOld}}, never, Status::Saved,
      {{"dir.v2/report", kNew}, {"dir.v2/report.LBK", kOld}}, {}},
     {"SavingAsTheBackupName", "d/x.LBK", {{"d/x.LBK", kOld}, {"d/x.LOR", kBak}}, never, Status::Saved,
@@ -92,7 +83,8 @@ TEST_P(SaveFaults, PreviousReportSurvivesEveryFailure)
     FakeFileSystem fs;
     fs.files = c.before;
     fs.fails = c.fails;
-    RecordingQuestions questions(c.status != Status::Declined);
+    RecordingQuestions questions;
+    questions.overwrite = c.status != Status::Declined;
     const SaveOutcome outcome = saveReportFile(fs, questions, c.path, kNew);
     EXPECT_EQ(outcome.status, c.status);
     EXPECT_EQ(fs.files, c.after);

@@ -1,8 +1,8 @@
 #pragma once
 
-// Shared by the report-core and report-tool tests: report text assembly,
-// records built through their own column puts, and a scratch folder on the
-// real disk.
+// Shared by the report-core, report-tool, settings and editor tests: report
+// text assembly, records built through their own column puts, and a scratch
+// folder on the real disk.
 
 #include "report/RecordLetters.h"
 #include "report/Report.h"
@@ -48,9 +48,9 @@ inline std::string right(std::string text, std::size_t width) { return std::stri
 
 using FieldValues = std::vector<std::pair<columns::Field, std::string>>;
 
-inline ObservationItem record(const FieldValues& values)
+// `item` with `values` put over it, every other column as it is.
+inline ObservationItem record(const FieldValues& values, ObservationItem item = {})
 {
-    ObservationItem item;
     for (const auto& [field, value] : values)
         item.put(field, value);
     return item;
@@ -101,11 +101,8 @@ inline ObservationItem fullRecord(int n)
 // a message block.
 inline Report fullReport(int records)
 {
-    Report report;
-    report.placeName = "Hachioji, Tokyo";
-    report.emailAddress = "observer@example.jp";
-    report.representative = "Selen Observing Group";
-    report.headerMessage = {"Clear sky", "Second line  "};
+    Report report{"Hachioji, Tokyo", "observer@example.jp", "Selen Observing Group", {"Clear sky", "Second line  "},
+                  {}, {}, {}, {"First paragraph.", "", "  indented", "Last line."}};
     for (std::size_t i = 0; i < kMaxLetteredLines; ++i) {
         const int n = static_cast<int>(i);
         SiteLine site = SiteLine::create(i);
@@ -123,7 +120,6 @@ inline Report fullReport(int records)
     for (int n = 0; n < records; ++n)
         report.observations.push_back(fullRecord(n));
     report.renumber();
-    report.optionsMessage = {"First paragraph.", "", "  indented", "Last line."};
     return report;
 }
 
@@ -146,7 +142,7 @@ public:
             throw std::runtime_error("mkdtemp failed");
     }
     ~TempDir() { std::filesystem::remove_all(path_, ignored_); }
-    std::string path(const std::string& name) const { return path_ + "/" + name; }
+    std::string path(const std::string& name = "") const { return path_ + "/" + name; }
 
     // Every entry of the folder with its bytes.
     std::map<std::string, std::string> contents() const

@@ -1,0 +1,125 @@
+#include "settings/AppSettings.h"
+#include "settings/SettingsLocation.h"
+
+#include "../report/TestSupport.h"
+#include "../support/FakeFileSystem.h"
+#include "report/Cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace selen {
+namespace {
+
+const std::string kIni = "/opt/selen/selen.ini";
+
+struct AppSettingsTest : ::testing::Test {
+    test::FakeFileSystem fs;
+    ProfileFile profile{fs, kIni};
+};
+
+TEST_F(AppSettingsTest, CurrentPageIsSavedAsThePlainNumberAndRestoredFromItsDigitsOnly)
+{
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {nullptr, std::nullopt}, {"[Page]\n", std::nullopt}, {"[Page]\nCurrentPage=\n", std::nullopt},
+        {"[Page]\nCurrentPage=0\n", 0}, {"[Page]\nCurrentPage=5\n", 5},
+        {"[Page]\nCurrentPage=-1\n", 1},  // the minus sign is dropped with the other non-digits
+        {"[page]\ncurrentpage= 2 \n", 2}, {"[Page]\nCurrentPage=6\n", std::nullopt},
+        {"[Page]\nCurrentPage=abc\n", std::nullopt},
+        {"[Page]\nCurrentPage=1234567890123456789012345678901234567890\n", std::nullopt},
+        {"[Page]\nCurrentPage=18446744073709551620\n", std::nullopt},  // 2^64 + 4 must not wrap to 4
+        {"[Page]\nCurrentPage=0000000000000000000000000000000000000004\n", 4},
+    };
+    for (const auto& [file, page] : cases) {
+        fs.files.clear();
+        if (file)
+            fs.files[kIni] = file;
+        EXPECT_EQ(restoreCurrentPage(profile), page) << (file ? file : "no file");
+    }
+    for (int page = 0; page < kPageCount; ++page) {  // saved as the plain number
+        ASSERT_TRUE(saveCurrentPage(profile, page));
+        EXPECT_EQ(fs.files[kIni], "[Page]\nCurrentPage=" + std::to_string(page) + "\n");
+        EXPECT_EQ(restoreCurrentPage(profile), page);
+    }
+}
+
+TEST_F(AppSettingsTest, FoldersNotRecordedAreTheExecutablesFolderAndSavedOnesAreWrittenAsTheyStand)
+{
+    Folders folders = loadFolders(profile, "/opt/selen");
+    EXPECT_EQ(folders.report + "|" + folders.prediction, "/opt/selen|/opt/selen");
+    fs.files[kIni] = "[FilePath]\nLORDirectory=/home/me/reports\nPredictionDirectory=\n";
+    folders = loadFolders(profile, "/opt/selen");
+    EXPECT_EQ(folders.report + "|" + folders.prediction, "/home/me/reports|/opt/selen");
+    EXPECT_TRUE(fs.calls.empty());
+    // Saved folders are written as they stand.
+    const std::string japanese = "/home/me/" + cp932::fixed("観測 報告");
+    ASSERT_TRUE(saveReportFolder(profile, "/home/me/old"));
+    ASSERT_TRUE(savePredictionFolder(profile, japanese));
+    ASSERT_TRUE(saveReportFolder(profile, ""));
+    EXPECT_EQ(fs.files[kIni], "[FilePath]\nLORDirectory=\nPredictionDirectory=" + japanese + "\n");
+    ASSERT_TRUE(saveReportFolder(profile, "/"));
+    folders = loadFolders(profile, "/opt/selen");
+    EXPECT_EQ(folders.report + "|" + folders.prediction, "/|" + japanese);
+    // The folder of a file drops the file name and the trailing separator.
+    const std::pair<std::string, std::string> cases[] = {
+        {"/home/me/reports/2024.LOR", "/home/me/reports"}, {"/2024.LOR", "/"}, {"/home/me//x.LOR", "/home/me"},
+        {"/home/me/", "/home/me"}, {"2024.LOR", ""}, {"data/2024.LOR", "data"}, {"/a.b/x", "/a.b"},
+    };
+    for (const auto& [path, folder] : cases)
+        EXPECT_EQ(folderOf(path), folder) << path;
+}
+
+TEST(SettingsLocation, BesideTheExecutableWhenItsFolderIsWritableElseWithTheUserAndMadeOnDisk)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"/opt/selen/selen", "/opt/selen/selen.ini"},   {"/opt/selen/Selen.exe", "/opt/selen/Selen.ini"},
+        {"/opt/v1.2/selen", "/opt/v1.2/selen.ini"},     {"/opt/selen/selen.bin.old", "/opt/selen/selen.bin.ini"},
+        {"/opt/selen/selen.", "/opt/selen/selen.ini"}, {"selen", "selen.ini"},
+    };
+    const Environment home{{"HOME", "/home/me"}};
+    for (const auto& [executable, expected] : cases) {
+        std::string asked;
+        auto writable = [&](const std::string& folder) { asked = folder; return true; };
+        EXPECT_EQ(settingsFilePath(executable, writable, home), expected);
+        EXPECT_EQ(asked, executable == "selen" ? "." : executable.substr(0, executable.rfind('/')));
+    }
+    // Otherwise in the user's configuration folder.
+    const std::pair<Environment, std::string> otherwise[] = {
+        {{{"XDG_CONFIG_HOME", "/xdg"}, {"HOME", "/home/me"}}, "/xdg/selen/selen.ini"},
+        {{{"HOME", "/home/me"}}, "/home/me/.config/selen/selen.ini"},
+        {{{"XDG_CONFIG_HOME", ""}, {"HOME", "/home/me"}}, "/home/me/.config/selen/selen.ini"},
+        {{{"XDG_CONFIG_HOME", "rel/cfg"}, {"HOME", "/home/me"}}, "/home/me/.config/selen/selen.ini"},
+        {{{"XDG_CONFIG_HOME", "/xdg"}}, "/xdg/selen/selen.ini"},
+        {{}, "/usr/bin/selen.ini"},  // nowhere better: its writes will fail naming it
+        {{{"HOME", "relative"}}, "/usr/bin/selen.ini"},
+    };
+    for (const auto& [environment, expected] : otherwise)
+        EXPECT_EQ(settingsFilePath("/usr/bin/selen", [](const std::string&) { return false; }, environment), expected);
+    // Real folders are probed and created.
+    test::TempDir dir;
+    EXPECT_TRUE(isFolderWritable(dir.path()));
+    EXPECT_FALSE(isFolderWritable(dir.path("missing")));
+
+    const std::string ini = dir.path("config/selen/selen.ini");
+    ASSERT_TRUE(createSettingsFolder(ini));
+    ASSERT_TRUE(createSettingsFolder(ini)) << "an existing folder is fine";
+    const std::filesystem::file_status made = std::filesystem::status(dir.path("config/selen"));
+    EXPECT_TRUE(std::filesystem::is_directory(made));
+    EXPECT_EQ(made.permissions(), std::filesystem::perms::owner_all);
+
+    std::ofstream(dir.path("file")) << "in the way";
+    const FileResult blocked = createSettingsFolder(dir.path("file/selen/selen.ini"));
+    EXPECT_FALSE(blocked.ok);
+    EXPECT_NE(blocked.error.find(dir.path("file")), std::string::npos) << blocked.error;
+    EXPECT_FALSE(createSettingsFolder(dir.path("file/selen.ini")).ok);
+}
+
+TEST(SettingsLocation, ASystemCopyKeepsItsSettingsWithTheUserEvenWhenItsFolderIsWritable)
+{
+    const Environment home{{"HOME", "/root"}};
+    const auto writable = [](const std::string&) { return true; };
+    EXPECT_EQ(settingsFilePath("/usr/bin/selen", writable, home), "/root/.config/selen/selen.ini");
+    EXPECT_EQ(settingsFilePath("/opt/selen/selen", writable, home), "/opt/selen/selen.ini");
+}
+
+}  // namespace
+}  // namespace selen
