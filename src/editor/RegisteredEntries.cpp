@@ -93,12 +93,8 @@ void enterAndPut(TextControl& field, std::string_view value)
 {
     const std::string before = field.text();
     field.enter(value);
-    if (field.text() != before)
-        return;
-    // The rule runs only when the text changes: show another text, which runs
-    // nothing, then set the text back, which runs the rule once.
-    field.load(before.empty() ? std::string(" ") : std::string());
-    field.setText(before);
+    if (field.text() == before)
+        field.putAgain();
 }
 
 }  // namespace

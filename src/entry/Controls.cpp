@@ -35,6 +35,13 @@ void TextControl::load(std::string text)
     changed_.notify();
 }
 
+void TextControl::putAgain()
+{
+    if (changeRule_)
+        changeRule_();
+    changed_.notify();
+}
+
 void TextControl::setEnabled(bool enabled)
 {
     if (enabled_ == enabled)

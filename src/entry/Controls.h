@@ -42,6 +42,10 @@ public:
     // record never writes into it.
     void load(std::string text);
 
+    // Runs the change rule on the present text, as the program does where a
+    // value must reach the record even though the field shows it already.
+    void putAgain();
+
     void setChangeRule(std::function<void()> rule) { changeRule_ = std::move(rule); }
 
     bool enabled() const { return enabled_; }

@@ -94,20 +94,9 @@ std::string catalogueString(const ListingColumns& columns)
     return {};
 }
 
-// Runs a field's change rule, and with it the field's put, on the text it
-// holds. load() shows another text without running anything, so entering
-// the text once more is a change.
-void putAgain(TextControl& field)
-{
-    const std::string text = field.text();
-    field.load(text.empty() ? std::string(" ") : std::string());
-    field.enter(text);
-}
-
 void chooseAndPut(ChoiceControl& list, std::size_t line)
 {
-    list.setIndex(line);
-    list.choose(list.index());
+    list.choose(line);  // runs the list's put even when the line was chosen already
 }
 
 std::size_t lineFor(const std::string& code)
@@ -181,7 +170,7 @@ void transferPredictedEvent(const PredictedEvent& event, ObservationPage& page)
     page.fraction.enter({});
 
     for (const auto& [field, value] : dateAndTime)
-        putAgain(*field);
+        field->putAgain();
     chooseAndPut(page.phenomenon, lineFor(event.phenomenon));
     chooseAndPut(page.limb, lineFor(event.limb));
 
