@@ -112,6 +112,8 @@ void moveFocus(QWidget* from, int direction)
 void bindText(QLineEdit* edit, TextControl& control, const Refusal& refuse, KeyRule keyRule)
 {
     edit->setObjectName(QString::fromStdString(control.formName()));
+    if (control.helpTopic() != 0)
+        edit->setProperty("helpTopic", control.helpTopic());  // F1
     auto show = [edit, &control] {
         QString text = fromCp932(control.text());
         if (edit->text() != text) {
@@ -189,6 +191,8 @@ void bindList(QListWidget* list, ListControl& control)
 void bindChoice(QComboBox* box, ChoiceControl& control, KeyRule keyRule)
 {
     box->setObjectName(QString::fromStdString(control.formName()));
+    if (control.helpTopic() != 0)
+        box->setProperty("helpTopic", control.helpTopic());  // F1
     auto show = [box, &control] {
         QSignalBlocker blocker(box);
         bool same = box->count() == static_cast<int>(control.lines().size());

@@ -370,6 +370,28 @@ private slots:
                  QStringLiteral("OA  T. Tsukimi"));
     }
 
+    void f1ShowsTheHelpTopicOfTheFocusedField()
+    {
+        Window w;
+        QVERIFY(static_cast<bool>(w.f.settings.write("Page", "CurrentPage", "2")));
+        w.open();
+        auto* latitude = w.find<QLineEdit>("Edit12");
+        latitude->setFocus();
+        QTRY_VERIFY(latitude->hasFocus());
+        QTest::keyClick(latitude, Qt::Key_F1);
+        QCOMPARE(w.f.help.topics, std::vector<int>{50});
+
+        // Every topic any control names has its page.
+        for (int page = 0; page < 6; ++page)
+            w.window->pages()->setCurrentIndex(page == 3 ? 3 : page);
+        for (QObject* control : w.window->findChildren<QObject*>()) {
+            const QVariant topic = control->property("helpTopic");
+            if (topic.isValid())
+                QVERIFY2(QFile::exists(QStringLiteral(SELEN_HELP_DIR "/topic-%1.html").arg(topic.toInt())),
+                         qPrintable(control->objectName()));
+        }
+    }
+
     void theWordWrapOptionReachesTheEditors()
     {
         Window w;
