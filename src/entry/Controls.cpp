@@ -5,6 +5,18 @@
 
 namespace selen {
 
+namespace {
+// Sets a shown property and tells the views, when it really changes.
+template <typename T>
+void change(T& property, T value, const Notifier& changed)
+{
+    if (property == value)
+        return;
+    property = value;
+    changed.notify();
+}
+}  // namespace
+
 void TextControl::setText(std::string text)
 {
     if (text == text_)
@@ -44,18 +56,12 @@ void TextControl::putAgain()
 
 void TextControl::setEnabled(bool enabled)
 {
-    if (enabled_ == enabled)
-        return;
-    enabled_ = enabled;
-    changed_.notify();
+    change(enabled_, enabled, changed_);
 }
 
 void TextControl::setColour(std::uint32_t colour)
 {
-    if (colour_ == colour)
-        return;
-    colour_ = colour;
-    changed_.notify();
+    change(colour_, colour, changed_);
 }
 
 void ChoiceControl::choose(std::size_t index)
@@ -85,18 +91,12 @@ void ChoiceControl::setLines(std::vector<std::string> lines)
 
 void ChoiceControl::setEnabled(bool enabled)
 {
-    if (enabled_ == enabled)
-        return;
-    enabled_ = enabled;
-    changed_.notify();
+    change(enabled_, enabled, changed_);
 }
 
 void ChoiceControl::setColour(std::uint32_t colour)
 {
-    if (colour_ == colour)
-        return;
-    colour_ = colour;
-    changed_.notify();
+    change(colour_, colour, changed_);
 }
 
 void ChoiceControl::selectByCode(char code)
@@ -119,18 +119,12 @@ void CheckControl::click()
 
 void CheckControl::setChecked(bool checked)
 {
-    if (checked_ == checked)
-        return;
-    checked_ = checked;
-    changed_.notify();
+    change(checked_, checked, changed_);
 }
 
 void CheckControl::setEnabled(bool enabled)
 {
-    if (enabled_ == enabled)
-        return;
-    enabled_ = enabled;
-    changed_.notify();
+    change(enabled_, enabled, changed_);
 }
 
 void ListControl::setLines(std::vector<std::string> lines)

@@ -185,13 +185,23 @@ void SitesPage::sortObservers()
     listsChanged();
 }
 
+// Removes the selected line unless it is the only one; the selection stays
+// at its position or moves to the new last line, and the letters follow.
+template <typename Line>
+static bool eraseSelected(std::vector<Line>& lines, std::size_t& selected)
+{
+    if (lines.size() <= 1 || selected >= lines.size())
+        return false;
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(selected));
+    selected = std::min(selected, lines.size() - 1);
+    reletter(lines);
+    return true;
+}
+
 void SitesPage::deleteSite()
 {
-    if (report_.sites.size() <= 1 || site_ >= report_.sites.size())
+    if (!eraseSelected(report_.sites, site_))
         return;
-    report_.sites.erase(report_.sites.begin() + static_cast<std::ptrdiff_t>(site_));
-    site_ = std::min(site_, report_.sites.size() - 1);
-    reletter(report_.sites);
     loadSelectedSite();
     sitesChanged.notify();
     listsChanged();
@@ -199,11 +209,8 @@ void SitesPage::deleteSite()
 
 void SitesPage::deleteObserver()
 {
-    if (report_.observers.size() <= 1 || observer_ >= report_.observers.size())
+    if (!eraseSelected(report_.observers, observer_))
         return;
-    report_.observers.erase(report_.observers.begin() + static_cast<std::ptrdiff_t>(observer_));
-    observer_ = std::min(observer_, report_.observers.size() - 1);
-    reletter(report_.observers);
     loadSelectedObserver();
     observersChanged.notify();
     listsChanged();
