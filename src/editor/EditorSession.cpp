@@ -168,9 +168,9 @@ void EditorSession::parseEditorText()
 
 void EditorSession::saveReport()
 {
-    if (firstRecordWithoutValidYear(report_.observations)) {
-        ports_.dialogs.warn(std::string(messages::kYearMissing));
+    if (std::optional<std::size_t> record = firstRecordWithoutValidYear(report_.observations)) {
         showPage(pages::kObservations);
+        refuseForMissingYear(*record);
         return;
     }
     std::optional<std::string> path = ports_.dialogs.saveReportName(currentFileName_, reportFolder_);
@@ -207,8 +207,8 @@ bool EditorSession::changePage(int page)
 {
     if (page < 0 || page >= pages::kCount || page == page_)
         return page == page_;
-    if (page_ == pages::kObservations && firstRecordWithoutValidYear(report_.observations)) {
-        ports_.dialogs.warn(std::string(messages::kYearMissing));
+    if (pageChangeRefused(page)) {
+        refuseForMissingYear(*firstRecordWithoutValidYear(report_.observations));
         return false;
     }
     showPage(page);
@@ -217,6 +217,19 @@ bool EditorSession::changePage(int page)
     buildReportText();
     observationPage.loadSelectedRecord();
     return true;
+}
+
+bool EditorSession::pageChangeRefused(int page) const
+{
+    return page != page_ && page >= 0 && page < pages::kCount && page_ == pages::kObservations
+        && firstRecordWithoutValidYear(report_.observations).has_value();
+}
+
+void EditorSession::refuseForMissingYear(std::size_t record)
+{
+    ports_.dialogs.warn(std::string(messages::kYearMissing));
+    observations.select(record);
+    yearWanted.notify();
 }
 
 void EditorSession::showPage(int page)

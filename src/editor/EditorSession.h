@@ -51,8 +51,12 @@ public:
     void saveReport();
 
     // A page change asked for by the user: refused (false) when leaving the
-    // observation page while a record has no valid year.
+    // observation page while a record has no valid year. The refusal shows
+    // the year message, selects the first record without a valid year and
+    // asks the window (yearWanted) to put the focus in its year field.
     bool changePage(int page);
+    // True when changePage(page) would be refused.
+    bool pageChangeRefused(int page) const;
 
     // Runs a command; an error it does not handle itself is shown in the
     // general error box and the program goes on with the state reached.
@@ -105,9 +109,12 @@ public:
     Notifier pageShown;
     Notifier captionChanged;
     Notifier wordWrapChanged;
+    Notifier yearWanted;  // the year message was shown: focus the year field
 
 private:
     void resetReport();
+    // Tells the user that a record lacks its year and shows that record.
+    void refuseForMissingYear(std::size_t record);
     void showPage(int page);
     void buildReportText();
     void parseEditorText();

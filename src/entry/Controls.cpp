@@ -3,6 +3,8 @@
 #include "report/Cp932.h"
 #include "report/TextLines.h"
 
+#include <algorithm>
+
 namespace selen {
 
 namespace {
@@ -37,6 +39,39 @@ void TextControl::enter(std::string_view text)
         return;
     }
     setText(std::move(cleaned));
+}
+
+std::optional<TextControl::Edit> TextControl::fitEdit(std::size_t from, std::size_t to, std::string_view inserted) const
+{
+    to = std::min(to, text_.size());
+    from = std::min(from, to);
+    std::string taken = filterText(filter_, inserted);
+    const std::size_t kept = text_.size() - (to - from);
+    if (maxBytes_ > 0 && kept + taken.size() > maxBytes_) {
+        const std::size_t room = maxBytes_ > kept ? maxBytes_ - kept : 0;
+        taken.resize(cp932::safeCutLength(taken, room));
+    }
+    if (taken.empty() && !inserted.empty())
+        return std::nullopt;  // nothing of the key (or paste) fits: refused, the text stays
+    Edit edit;
+    edit.text.reserve(kept + taken.size());
+    edit.text.append(text_, 0, from);
+    edit.text += taken;
+    edit.text.append(text_, to, std::string::npos);
+    edit.cursor = from + taken.size();
+    return edit;
+}
+
+bool TextControl::replace(std::size_t from, std::size_t to, std::string_view inserted)
+{
+    std::optional<Edit> edit = fitEdit(from, to, inserted);
+    if (!edit)
+        return false;
+    if (edit->text == text_)
+        changed_.notify();  // the view may show a character the filter refused
+    else
+        setText(std::move(edit->text));
+    return true;
 }
 
 void TextControl::load(std::string text)

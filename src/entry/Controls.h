@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,9 +35,25 @@ public:
     // differs. Nothing else touches the text.
     void setText(std::string text);
 
-    // Text that the user typed, pasted or recalled: passed through the key
-    // filter and cut to the byte limit (never half a character), then set.
+    // Text that arrives from outside as a whole (recalled, imported):
+    // passed through the key filter and cut to the byte limit (never half a
+    // character), then set.
     void enter(std::string_view text);
+
+    // What the user's edit would leave: bytes [from, to) of the present
+    // text replaced by `inserted`. The text before and after stays as it is;
+    // of the inserted text (filtered first) only as much as fits the byte
+    // limit is taken, never half a character. A deletion is always taken
+    // exactly, also in a text longer than the limit (one loaded from a
+    // report). Empty when the edit would insert something and nothing of it
+    // fits or passes the filter: the key is refused and nothing changes.
+    struct Edit {
+        std::string text;
+        std::size_t cursor = 0;  // byte offset just after what was inserted
+    };
+    std::optional<Edit> fitEdit(std::size_t from, std::size_t to, std::string_view inserted) const;
+    // Carries out fitEdit() and sets the result; false when refused.
+    bool replace(std::size_t from, std::size_t to, std::string_view inserted);
 
     // Shows a record's value as it stands: no rule runs, so loading a
     // record never writes into it.

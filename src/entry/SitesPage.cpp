@@ -151,9 +151,10 @@ KeyOutcome SitesPage::keyRule(std::string_view formName, NavigationKey key, bool
         case NavigationKey::Enter:
             return empty && formName != altitudeTenths.formName() ? KeyOutcome::handOn() : putNext;
         case NavigationKey::Point:
-            // The altitude moves on to its tenths; elsewhere the filter has
-            // already discarded the point.
-            return formName == altitude.formName() && !empty ? putNext : KeyOutcome::handOn();
+            // The altitude moves on to its tenths and the whole seconds to
+            // their decimals, as "28.9" is naturally typed; elsewhere the
+            // filter discards the point.
+            return is(altitude, longitudeSeconds, latitudeSeconds) && !empty ? putNext : KeyOutcome::handOn();
         default: return KeyOutcome::handOn();
         }
     }
@@ -182,6 +183,8 @@ KeyOutcome SitesPage::keyRule(std::string_view formName, NavigationKey key, bool
         default: return KeyOutcome::handOn();
         }
     }
+    if (is(observerName, observerEmail))
+        return key == NavigationKey::Enter && !empty ? putNext : KeyOutcome::handOn();
     return KeyOutcome::handOn();
 }
 

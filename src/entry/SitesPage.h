@@ -144,7 +144,8 @@ public:
     void putField(std::string_view formName);
 
     // Left, Right, Enter and "." (NavigationKey::Point) in the fields of the
-    // site and telescope groups; the observer fields hand every key on.
+    // site and telescope groups; in the observer fields only Enter moves on
+    // (when the field is not empty).
     KeyOutcome keyRule(std::string_view formName, NavigationKey key, bool empty) const;
     // Where a key sends the focus past the neighbouring controls: Right in
     // the horizontal datum goes straight to the telescope type (ComboBox3),

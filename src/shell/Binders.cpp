@@ -2,6 +2,8 @@
 
 #include "Cp932Text.h"
 
+#include "report/Cp932.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -12,6 +14,8 @@
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTimer>
+#include <QValidator>
 
 #include <algorithm>
 #include <memory>
@@ -88,6 +92,86 @@ QWidget* pageOf(QWidget* widget)
     return widget->window();
 }
 
+// One edit of a line in the model's terms: bytes [from, to) of the field's
+// text replaced by `inserted` (CP932).
+struct LineEdit {
+    std::size_t from = 0;
+    std::size_t to = 0;
+    std::string inserted;
+};
+
+// The byte offset in `bytes` of the character shown at `index`: every CP932
+// character (and every byte the view shows as a replacement character) is
+// one QChar.
+std::size_t byteOffset(std::string_view bytes, int index)
+{
+    std::size_t pos = 0;
+    for (int i = 0; i < index && pos < bytes.size(); ++i)
+        pos += cp932::charLength(bytes, pos);
+    return pos;
+}
+
+// What turned `before` (the field's bytes) into `after` (the line's text
+// with the cursor at `cursor`, just after whatever was typed or pasted).
+// Nothing when the inserted text has a character without a CP932 form.
+std::optional<LineEdit> lineEdit(const std::string& before, const QString& after, int cursor)
+{
+    const QString shown = fromCp932(before);
+    int suffix = static_cast<int>(after.size()) - cursor;
+    if (suffix < 0 || suffix > shown.size() || !after.endsWith(shown.right(suffix))) {
+        // Not an edit at the cursor (an undo, say): the common ends decide.
+        suffix = 0;
+        const int most = static_cast<int>(std::min(shown.size(), after.size()));
+        while (suffix < most && shown.at(shown.size() - 1 - suffix) == after.at(after.size() - 1 - suffix))
+            ++suffix;
+    }
+    const int most = static_cast<int>(std::min(shown.size(), after.size())) - suffix;
+    int prefix = 0;
+    while (prefix < most && shown.at(prefix) == after.at(prefix))
+        ++prefix;
+    std::optional<std::string> inserted = toCp932(after.mid(prefix, after.size() - suffix - prefix));
+    if (!inserted)
+        return std::nullopt;
+    return LineEdit{byteOffset(before, prefix), byteOffset(before, static_cast<int>(shown.size()) - suffix), std::move(*inserted)};
+}
+
+// Checks each edit of a line against its field before the line takes it:
+// a key past the byte limit is refused, a paste is cut to what fits, and a
+// character without a CP932 form is refused with a message.
+class FieldValidator final : public QValidator {
+public:
+    FieldValidator(QObject* parent, const TextControl& control, Refusal refuse)
+        : QValidator(parent), control_(control), refuse_(std::move(refuse))
+    {
+    }
+
+    State validate(QString& input, int& pos) const override
+    {
+        if (input == fromCp932(control_.text()))
+            return Acceptable;
+        const std::optional<LineEdit> change = lineEdit(control_.text(), input, pos);
+        if (!change) {
+            // Told once the line has put its text back, outside the edit.
+            const QString bad = firstUnencodable(input);
+            QTimer::singleShot(0, parent(), [refuse = refuse_, bad] { refuse(bad); });
+            return Invalid;
+        }
+        const std::optional<TextControl::Edit> fitted = control_.fitEdit(change->from, change->to, change->inserted);
+        if (!fitted)
+            return Invalid;
+        const QString text = fromCp932(fitted->text);
+        if (text != input) {
+            input = text;
+            pos = static_cast<int>(fromCp932(std::string_view(fitted->text).substr(0, fitted->cursor)).size());
+        }
+        return Acceptable;
+    }
+
+private:
+    const TextControl& control_;
+    Refusal refuse_;
+};
+
 bool takesTab(QWidget* w, QWidget* page)
 {
     return w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus) && page->isAncestorOf(w)
@@ -127,15 +211,14 @@ void bindText(QLineEdit* edit, TextControl& control, const Refusal& refuse, KeyR
         palette.setColor(QPalette::Base, toQColor(control.colour()));
         edit->setPalette(palette);
     };
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [&control, show, refuse](const QString& text) {
-        std::optional<std::string> bytes = toCp932(text);
-        if (!bytes) {
-            const QString bad = firstUnencodable(text);
-            show();
-            refuse(bad);
-            return;
-        }
-        control.enter(*bytes);
+    // Every edit (a key, a paste, a cut, an undo) is checked before the line
+    // takes it, so the line never shows what the field would not hold.
+    edit->setValidator(new FieldValidator(edit, control, refuse));
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, &control, show](const QString& text) {
+        // The validator has let through only what the field takes; a change
+        // rule may still clean the text (a range rule), which show() follows.
+        if (const std::optional<LineEdit> change = lineEdit(control.text(), text, edit->cursorPosition()))
+            control.replace(change->from, change->to, change->inserted);
         show();
     });
     control.changed().listen(show);
@@ -212,8 +295,10 @@ void bindChoice(QComboBox* box, ChoiceControl& control, KeyRule keyRule)
     };
     if (keyRule)
         box->installEventFilter(new FieldKeys(box, KeyFilter::None, std::move(keyRule)));
+    // A choice runs its rule only when it changes: picking the entry the
+    // list already shows does nothing.
     QObject::connect(box, qOverload<int>(&QComboBox::activated), box, [&control](int index) {
-        if (index >= 0)
+        if (index >= 0 && static_cast<std::size_t>(index) != control.index())
             control.choose(static_cast<std::size_t>(index));
     });
     control.changed().listen(show);
@@ -235,8 +320,10 @@ QWidget* slotSelectors(ChoiceControl& registerSelector, ChoiceControl& recallSel
     return row;
 }
 
-void bindCheck(QCheckBox* box, CheckControl& control)
+void bindCheck(QCheckBox* box, CheckControl& control, KeyRule keyRule)
 {
+    if (keyRule)
+        box->installEventFilter(new FieldKeys(box, KeyFilter::None, std::move(keyRule)));
     box->setObjectName(QString::fromStdString(control.formName()));
     auto show = [box, &control] {
         QSignalBlocker blocker(box);

@@ -27,7 +27,7 @@ void bindText(QLineEdit* edit, TextControl& control, const Refusal& refuse, KeyR
 void bindMemo(QPlainTextEdit* edit, MemoControl& control, const Refusal& refuse);
 void bindList(QListWidget* list, ListControl& control);
 void bindChoice(QComboBox* box, ChoiceControl& control, KeyRule keyRule = {});
-void bindCheck(QCheckBox* box, CheckControl& control);
+void bindCheck(QCheckBox* box, CheckControl& control, KeyRule keyRule = {});
 
 // The register and recall selectors of a group of registered values, side
 // by side; neither takes the focus with Tab.

@@ -46,6 +46,8 @@ const QSet<QString>& clipboardFields()
     return fields;
 }
 
+constexpr int kImportHelpTopic = 71;
+
 QPushButton* button(const QString& objectName, const QString& caption)
 {
     auto* b = new QPushButton(caption);
@@ -94,7 +96,14 @@ MainWindow::MainWindow(EditorSession& session, QWidget* parent)
     session_.captionChanged.listen([this] { setWindowTitle(fromUtf8(session_.caption())); });
     session_.wordWrapChanged.listen([this] { followWordWrap(); });
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
-        ensurePage(index);
+        // A change the session will refuse is undone before anything paints
+        // the other page; the session then shows why.
+        if (session_.pageChangeRefused(index)) {
+            QSignalBlocker blocker(pages_);
+            pages_->setCurrentIndex(session_.currentPage());
+        } else {
+            ensurePage(index);
+        }
         bool changed = false;
         session_.run([&] { changed = session_.changePage(index); });
         if (!changed)
@@ -163,7 +172,7 @@ void MainWindow::buildMenus()
     tools->setObjectName(QStringLiteral("ToolsMenu"));
     importAction_ = tools->addAction(QStringLiteral("OCCULT予報からの入力( &I )"));
     importAction_->setObjectName(QStringLiteral("ToolsImport"));
-    importAction_->setProperty("helpTopic", 71);
+    importAction_->setProperty("helpTopic", kImportHelpTopic);
     connect(importAction_, &QAction::triggered, this, [this] { openImportWindow(); });
     QAction* settings = tools->addAction(QStringLiteral("環境設定"));
     settings->setObjectName(QStringLiteral("ToolsSettings"));
@@ -242,7 +251,6 @@ QWidget* MainWindow::buildHeaderPage()
     preview->setFocusPolicy(Qt::NoFocus);
     preview->setProperty("helpTopic", HeaderPage::kHelpTopic);
     QPushButton* howTo = button(QStringLiteral("Button18"), QStringLiteral("観測地名の表記法"));
-    howTo->setFocusPolicy(Qt::NoFocus);
     connect(howTo, &QPushButton::clicked, this, [this] { session_.showHelpTopic(HeaderPage::kPlaceNameHelpTopic); });
 
     auto* form = new QVBoxLayout;
@@ -267,7 +275,6 @@ QWidget* MainWindow::buildHeaderPage()
     auto* registryLayout = new QVBoxLayout(registry);
     registryLayout->addWidget(slotSelectors(session_.registered.headerRegister, session_.registered.headerRecall));
     QPushButton* asDefault = button(QStringLiteral("Button6"), QStringLiteral("デフォルトとして登録"));
-    asDefault->setFocusPolicy(Qt::NoFocus);
     connect(asDefault, &QPushButton::clicked, this,
             [this] { session_.run([this] { session_.registered.registerHeaderDefault(); }); });
     registryLayout->addWidget(asDefault, 0, Qt::AlignLeft);
@@ -279,6 +286,11 @@ QWidget* MainWindow::buildHeaderPage()
     auto* layout = new QHBoxLayout(page);
     layout->addLayout(form, 1);
     layout->addWidget(previewBox, 1);
+    // Tab order as the page reads: the fields, the message, the default
+    // button, then the help on writing place names.
+    const std::array<QWidget*, 6> order{place, email, representative, message, asDefault, howTo};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
     return page;
 }
 
@@ -389,7 +401,8 @@ void MainWindow::openImportWindow()
     if (importWindow_)
         return;
     importWindow_ = new PredictionImportWindow(
-        session_.prediction, [this](const std::function<void()>& command) { session_.run(command); }, this);
+        session_.prediction, [this](const std::function<void()>& command) { session_.run(command); },
+        [this] { session_.showHelpTopic(kImportHelpTopic); }, this);
     importWindow_->show();
 }
 

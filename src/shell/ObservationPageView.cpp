@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -53,7 +54,17 @@ ObservationPageView::ObservationPageView(EditorSession& session, const Refusal& 
     layout->addLayout(middle);
     layout->addWidget(listGroup(), 1);
     session_.observationPage.stateChanged.listen([this] { followState(); });
+    session_.yearWanted.listen([this] {
+        if (auto* year = findChild<QWidget*>(QString::fromStdString(session_.observationPage.year.formName())))
+            year->setFocus(Qt::OtherFocusReason);
+    });
     followState();
+}
+
+KeyRule ObservationPageView::choiceRule(const ChoiceControl& list)
+{
+    ObservationPage& page = session_.observationPage;
+    return [&page, &list](NavigationKey key, bool empty) { return page.keyRule(list.formName(), key, empty); };
 }
 
 void ObservationPageView::remember(QWidget* widget)
@@ -63,7 +74,7 @@ void ObservationPageView::remember(QWidget* widget)
 
 bool ObservationPageView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut) {
+    if (event->type() == QEvent::FocusOut && watched != list_) {
         // Every observation field, as it loses the focus, becomes the field
         // the list gives the focus back to.
         session_.observationPage.setReturnField(watched->objectName().toStdString());
@@ -112,11 +123,12 @@ QWidget* ObservationPageView::eventGroup()
         grid->addWidget(edit, 4, column++);
     }
     auto* phenomenon = new QComboBox;
-    bindChoice(phenomenon, page.phenomenon, rule(page.year));
+    bindChoice(phenomenon, page.phenomenon, choiceRule(page.phenomenon));
     auto* limb = new QComboBox;
-    bindChoice(limb, page.limb, rule(page.year));
+    bindChoice(limb, page.limb, choiceRule(page.limb));
     auto* graze = new QCheckBox(QStringLiteral("接食観測"));
-    bindCheck(graze, page.graze);
+    bindCheck(graze, page.graze, [&page](NavigationKey key, bool) { return page.keyRule(page.graze.formName(), key, false); });
+    remember(graze);
     for (QWidget* w : {static_cast<QWidget*>(phenomenon), static_cast<QWidget*>(limb)})
         remember(w);
     grid->addWidget(new QLabel(QStringLiteral("現　象")), 5, 0, 1, 2);
@@ -136,7 +148,7 @@ QWidget* ObservationPageView::objectGroup()
     auto* box = group(QStringLiteral("天体"));
     auto* grid = new QGridLayout(box);
     auto* catalogue = new QComboBox;
-    bindChoice(catalogue, page.catalogue, rule(page.month));
+    bindChoice(catalogue, page.catalogue, choiceRule(page.catalogue));
     remember(catalogue);
     grid->addWidget(catalogue, 0, 0, 1, 3);
     auto* label39 = new QLabel(QStringLiteral("星表番号"));
@@ -164,7 +176,7 @@ QWidget* ObservationPageView::objectGroup()
     grid->addWidget(asteroid, 4, 2);
     grid->addWidget(new QLabel(QStringLiteral("惑星とその衛星による恒星食")), 5, 0, 1, 3);
     auto* planet = new QComboBox;
-    bindChoice(planet, page.planet, rule(page.month));
+    bindChoice(planet, page.planet, choiceRule(page.planet));
     grid->addWidget(planet, 6, 0, 1, 3);
     auto* label43 = new QLabel(QStringLiteral("惑星・衛星番号"));
     label43->setObjectName(QStringLiteral("Label43"));
@@ -201,13 +213,12 @@ QWidget* ObservationPageView::methodGroup()
     auto rule = [&page](const TextControl& c) {
         return [&page, &c](NavigationKey key, bool empty) { return page.keyRule(c.formName(), key, empty); };
     };
-    auto choiceRule = rule(page.month);
     auto* box = group(QStringLiteral("観測方法"));
     auto* grid = new QGridLayout(box);
     int row = 0;
     for (ChoiceControl* c : {&page.timingMethod1, &page.timingMethod2, &page.timeSource}) {
         auto* combo = new QComboBox;
-        bindChoice(combo, *c, choiceRule);
+        bindChoice(combo, *c, choiceRule(*c));
         remember(combo);
         grid->addWidget(combo, row++, 0, 1, 4);
     }
@@ -239,7 +250,7 @@ QWidget* ObservationPageView::methodGroup()
         // Right stays in the application list.
         if (key == NavigationKey::Right)
             return KeyOutcome{true, 0, true};
-        return page.keyRule(page.month.formName(), key, empty);
+        return page.keyRule(page.application.formName(), key, empty);
     });
     remember(application);
     grid->addWidget(application, row++, 0, 1, 4);
@@ -251,7 +262,7 @@ QWidget* ObservationPageView::methodGroup()
     addSplit(QStringLiteral("S/N比"), page.signalToNoiseUnits, page.signalToNoiseTenths);
     grid->addWidget(new QLabel(QStringLiteral("時刻測定に用いた光量のレベル")), row++, 0, 1, 4);
     auto* light = new QComboBox;
-    bindChoice(light, page.lightLevel, choiceRule);
+    bindChoice(light, page.lightLevel, choiceRule(page.lightLevel));
     remember(light);
     grid->addWidget(light, row++, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("観測方法の登録")), row++, 0, 1, 4);
@@ -265,14 +276,13 @@ QWidget* ObservationPageView::conditionsGroup()
     auto rule = [&page](const TextControl& c) {
         return [&page, &c](NavigationKey key, bool empty) { return page.keyRule(c.formName(), key, empty); };
     };
-    auto choiceRule = rule(page.month);
     auto* box = group(QStringLiteral("観測の状況"));
     auto* grid = new QGridLayout(box);
     int row = 0;
     auto addChoice = [&](const QString& caption, ChoiceControl& c) {
         grid->addWidget(new QLabel(caption), row, 0);
         auto* combo = new QComboBox;
-        bindChoice(combo, c, choiceRule);
+        bindChoice(combo, c, choiceRule(c));
         remember(combo);
         grid->addWidget(combo, row++, 1, 1, 4);
         return combo;
@@ -309,13 +319,11 @@ QWidget* ObservationPageView::conditionsGroup()
 
 QWidget* ObservationPageView::siteGroup()
 {
-    ObservationPage& page = session_.observationPage;
-    auto choiceRule = [&page](NavigationKey key, bool empty) { return page.keyRule(page.month.formName(), key, empty); };
     auto* box = group(QStringLiteral("観測地・望遠鏡・観測者"));
     auto* layout = new QVBoxLayout(box);
     for (ChoiceControl* c : {&session_.observations.siteSelector, &session_.observations.observerSelector}) {
         auto* combo = new QComboBox;
-        bindChoice(combo, *c, choiceRule);
+        bindChoice(combo, *c, choiceRule(*c));
         remember(combo);
         combo->setMinimumWidth(420);
         layout->addWidget(combo);
@@ -380,8 +388,16 @@ QWidget* ObservationPageView::listGroup()
     bySite_ = new QCheckBox(QStringLiteral("地点別"));
     bySite_->setObjectName(QStringLiteral("BySiteCheckBox"));
     bySite_->setFocusPolicy(Qt::NoFocus);
-    for (const Command& c : {Command{"AddButton", "観測を追加する", [&records] { records.add(); }},
-                             Command{"CopyButton", "現観測をコピーし追加", [&records] { records.copyLastForNextEvent(); }},
+    // After adding a record the observer's next key is its year.
+    auto thenYear = [this](std::function<void()> command) {
+        return [this, command = std::move(command)] {
+            command();
+            if (auto* year = findChild<QWidget*>(QString::fromStdString(session_.observationPage.year.formName())))
+                year->setFocus(Qt::OtherFocusReason);
+        };
+    };
+    for (const Command& c : {Command{"AddButton", "観測を追加する", thenYear([&records] { records.add(); })},
+                             Command{"CopyButton", "現観測をコピーし追加", thenYear([&records] { records.copyLastForNextEvent(); })},
                              Command{"DeleteButton", "行を削除する", [&records] { records.removeSelected(); }},
                              Command{"UpButton", "△", [&records] { records.moveUp(); }},
                              Command{"DownButton", "▽", [&records] { records.moveDown(); }},
@@ -412,12 +428,14 @@ QWidget* ObservationPageView::listGroup()
     };
     records.listReset().listen(follow);
     records.selectionChanged().listen(follow);
-    connect(list_, &QListView::clicked, this,
-            [this, &records](const QModelIndex& index) { session_.run([&] { records.select(static_cast<std::size_t>(index.row())); }); });
-    connect(list_, &QListView::doubleClicked, this, [this, &records](const QModelIndex& index) {
-        session_.run([&] { records.select(static_cast<std::size_t>(index.row())); });
-        focusReturnField();
-    });
+    // Whatever makes a row current (a click, the arrows, Home/End, PgUp/PgDn)
+    // selects that record and shows it in the fields.
+    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this, &records](const QModelIndex& current) {
+                if (current.isValid() && static_cast<std::size_t>(current.row()) != records.selected())
+                    session_.run([&] { records.select(static_cast<std::size_t>(current.row())); });
+            });
+    connect(list_, &QListView::doubleClicked, this, [this](const QModelIndex&) { focusReturnField(); });
     follow();
     layout->addLayout(buttons);
     layout->addWidget(list_, 1);

@@ -41,6 +41,8 @@ private:
     QWidget* legend();
     void followState();
     void remember(QWidget* field);
+    // A choice list's Enter and arrow keys, by its own form name.
+    KeyRule choiceRule(const ChoiceControl& list);
 
     EditorSession& session_;
     Refusal refuse_;

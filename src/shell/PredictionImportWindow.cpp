@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -25,12 +26,16 @@ QPushButton* button(const char* objectName, const QString& caption, bool tabStop
     b->setProperty("helpTopic", kHelpTopic);
     if (!tabStop)
         b->setFocusPolicy(Qt::NoFocus);
+    // No button answers Enter: the window has no default action.
+    b->setAutoDefault(false);
+    b->setDefault(false);
     return b;
 }
 }  // namespace
 
 PredictionImportWindow::PredictionImportWindow(PredictionImport& import,
-                                               std::function<void(const std::function<void()>&)> run, QWidget* parent)
+                                               std::function<void(const std::function<void()>&)> run,
+                                               std::function<void()> showHelp, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowStaysOnTopHint), import_(import), run_(std::move(run)),
       list_(new QListWidget)
 {
@@ -40,6 +45,9 @@ PredictionImportWindow::PredictionImportWindow(PredictionImport& import,
     setProperty("helpTopic", kHelpTopic);
     resize(1010, 512);
     move(40, 40);
+    // The main window's F1 does not reach a window of its own.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, std::move(showHelp));
 
     QPushButton* load = button("Button2", QStringLiteral("① OCCULT予報ファイルの読み込み"), false);
     QPushButton* paste = button("Button5", QStringLiteral("① OCCULT 予報からの貼り付け"), true);
@@ -118,7 +126,10 @@ void PredictionImportWindow::follow()
 {
     QSignalBlocker blocker(list_);
     const auto& lines = import_.lines();
-    if (list_->count() != static_cast<int>(lines.size()) || (list_->count() > 0 && list_->item(0)->text() != fromCp932(lines[0]))) {
+    // A new listing replaces the list as a whole, even one that begins
+    // like the last.
+    if (lines != shownLines_) {
+        shownLines_ = lines;
         list_->clear();
         for (const std::string& line : lines)
             list_->addItem(fromCp932(line));

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class QLineEdit;
@@ -19,8 +20,10 @@ namespace selen::shell {
 // itself when closed.
 class PredictionImportWindow final : public QDialog {
 public:
+    // `run` runs a command as the main window does; `showHelp` shows the
+    // window's help topic (F1).
     PredictionImportWindow(PredictionImport& import, std::function<void(const std::function<void()>&)> run,
-                           QWidget* parent);
+                           std::function<void()> showHelp, QWidget* parent);
     ~PredictionImportWindow() override;
 
 private:
@@ -30,6 +33,7 @@ private:
     std::function<void(const std::function<void()>&)> run_;
     QListWidget* list_;
     std::vector<QLineEdit*> shown_;
+    std::vector<std::string> shownLines_;
     std::size_t listener_ = 0;
 };
 

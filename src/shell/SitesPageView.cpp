@@ -49,8 +49,10 @@ KeyRule SitesPageView::rule(const std::string& formName)
     return [this, formName](NavigationKey key, bool empty) {
         const std::string target = SitesPage::jumpTarget(formName, key);
         if (!target.empty()) {
+            // The list's choice is put first, then the focus jumps.
+            session_.sites.putField(formName);
             if (auto* w = findChild<QWidget*>(QString::fromStdString(target)))
-                w->setFocus();
+                w->setFocus(key == NavigationKey::Left ? Qt::BacktabFocusReason : Qt::TabFocusReason);
             return KeyOutcome{true, 0, true};
         }
         KeyOutcome outcome = session_.sites.keyRule(formName, key, empty);
@@ -120,6 +122,9 @@ QWidget* SitesPageView::siteGroup()
 
     QPushButton* from = commandButton(QStringLiteral("Button19"), QStringLiteral("\"Vantrel\"より"));
     QPushButton* to = commandButton(QStringLiteral("Button20"), QStringLiteral("\"Vantrel\"へ"));
+    // The route buttons are tab stops: Enter in the datum list goes on to them.
+    for (QPushButton* b : {from, to})
+        b->setFocusPolicy(Qt::StrongFocus);
     QPushButton* clear = commandButton(QStringLiteral("Button7"), QStringLiteral("数値のクリア"));
     connect(from, &QPushButton::clicked, this, [this] { session_.run([this] { session_.takeRouteFromClipboard(); }); });
     connect(to, &QPushButton::clicked, this, [this] { session_.run([this] { session_.putRouteOnClipboard(); }); });
@@ -170,7 +175,7 @@ QWidget* SitesPageView::observerGroup()
                     0, 0, 1, 3);
     grid->addWidget(new QLabel(QStringLiteral("氏名")), 1, 0);
     QLineEdit* name = fixedField(25);
-    bindText(name, page.observerName, refuse_);
+    bindText(name, page.observerName, refuse_, rule(page.observerName.formName()));
     name->installEventFilter(this);
     grid->addWidget(name, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("例: T. Tsukimi")), 1, 2);
@@ -178,7 +183,7 @@ QWidget* SitesPageView::observerGroup()
                     2, 1, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Email address")), 3, 0);
     QLineEdit* email = fixedField(45);
-    bindText(email, page.observerEmail, refuse_);
+    bindText(email, page.observerEmail, refuse_, rule(page.observerEmail.formName()));
     grid->addWidget(email, 3, 1, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("* このEmailアドレスは、コーディネーターから観測者への連絡用です。\n"
                                               "  データセンターへ送る記録ファイルには入りません。")),
@@ -219,10 +224,14 @@ QWidget* SitesPageView::listGroup(bool sites)
     buttons->addStretch();
     auto* list = new QListWidget;
     list->setObjectName(sites ? QStringLiteral("ListBox2") : QStringLiteral("ListBox3"));
-    list->setFocusPolicy(Qt::NoFocus);
-    connect(list, &QListWidget::itemClicked, this, [this, list, sites, &page] {
-        const auto row = static_cast<std::size_t>(list->currentRow());
-        session_.run([&] { sites ? page.selectSite(row) : page.selectObserver(row); });
+    // Not reached with Tab, but a click gives it the keyboard: whatever makes
+    // a row current (a click, the arrows, Home/End) selects that line and
+    // shows it in the fields.
+    list->setFocusPolicy(Qt::ClickFocus);
+    connect(list, &QListWidget::currentRowChanged, this, [this, sites, &page](int row) {
+        const std::size_t selected = sites ? page.selectedSite() : page.selectedObserver();
+        if (row >= 0 && static_cast<std::size_t>(row) != selected)
+            session_.run([&] { sites ? page.selectSite(static_cast<std::size_t>(row)) : page.selectObserver(static_cast<std::size_t>(row)); });
     });
     (sites ? siteList_ : observerList_) = list;
     layout->addLayout(buttons);

@@ -290,7 +290,11 @@ TEST(SitesPage, KeysMoveBetweenFields)
         {"ComboBox1", K::Right, false, stay, "ComboBox3"}, {"ComboBox3", K::Left, false, stay, "ComboBox1"},
         {"ComboBox4", K::Enter, false, {false, 1, true}, ""}, {"ComboBox5", K::Left, false, {false, -1, true}, ""},
         {"Edit18", K::Right, false, stay, ""},        {"Edit18", K::Enter, true, none, ""},
-        {"Edit19", K::Enter, false, none, ""},
+        // "." in whole seconds moves to their decimals; Enter moves on in the observer fields.
+        {"Edit11", K::Point, false, next, ""},        {"Edit14", K::Point, false, next, ""},
+        {"Edit11", K::Point, true, none, ""},         {"Edit10", K::Point, false, none, ""},
+        {"Edit19", K::Enter, false, next, ""},        {"Edit19", K::Enter, true, none, ""},
+        {"Edit20", K::Enter, false, next, ""},        {"Edit19", K::Right, false, none, ""},
     };
     Fixture f;
     for (const auto& [field, key, empty, want, jump] : cases) {

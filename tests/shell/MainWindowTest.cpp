@@ -134,7 +134,7 @@ private slots:
         typeText(place, QStringLiteral("月"));
         typeText(place, QStringLiteral("🌙"));
         QCOMPARE(place->text(), QStringLiteral("月"));
-        QVERIFY(showed(w.f.dialogs, messages::withValue(messages::kCharacterRefused, "🌙")));
+        QTRY_VERIFY(showed(w.f.dialogs, messages::withValue(messages::kCharacterRefused, "🌙")));
     }
 
     void refusesToLeaveTheObservationPageWhileARecordHasNoYear()
