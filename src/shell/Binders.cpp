@@ -201,9 +201,13 @@ void bindText(QLineEdit* edit, TextControl& control, const Refusal& refuse, KeyR
     auto show = [edit, &control] {
         QString text = fromCp932(control.text());
         if (edit->text() != text) {
-            int cursor = edit->cursorPosition();
+            // While the user types, a rule's correction keeps the cursor in
+            // place; a text set by the program (a record loaded) puts it at
+            // the end, as a line shows a new text.
+            const int cursor = edit->cursorPosition();
             edit->setText(text);
-            edit->setCursorPosition(std::min<int>(cursor, static_cast<int>(text.size())));
+            if (edit->hasFocus())
+                edit->setCursorPosition(std::min<int>(cursor, static_cast<int>(text.size())));
         }
         edit->setEnabled(control.enabled());
         edit->setReadOnly(control.readOnly());

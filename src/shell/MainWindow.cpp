@@ -361,7 +361,11 @@ void MainWindow::ensurePage(int index)
         return;
     auto build = std::move(builders_[static_cast<std::size_t>(index)]);
     builders_[static_cast<std::size_t>(index)] = nullptr;
-    pages_->widget(index)->layout()->addWidget(build());
+    QWidget* page = build();
+    pages_->widget(index)->layout()->addWidget(page);
+    // Shown now, not when the event loop next runs, so that the focus can go
+    // to one of its fields at once.
+    page->show();
     followWordWrap();
 }
 

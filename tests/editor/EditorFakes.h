@@ -11,6 +11,7 @@
 #include "settings/ProfileFile.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -26,21 +27,29 @@ public:
     std::vector<std::string> shown;                  // every text shown, in order
     std::vector<std::string> errors;
     std::vector<std::string> saveDialogPresets;      // "file|folder" of each save dialog
+    std::function<void(const std::string&)> onShow;  // runs as each text is shown, while the box would be up
+
+    void show(const std::string& text)
+    {
+        shown.push_back(text);
+        if (onShow)
+            onShow(text);
+    }
 
     bool confirm(const std::string& text) override
     {
-        shown.push_back(text);
+        show(text);
         if (answers.empty())
             throw std::logic_error("unexpected question: " + text);
         bool answer = answers.front();
         answers.pop_front();
         return answer;
     }
-    void warn(const std::string& text) override { shown.push_back(text); }
-    void inform(const std::string& text) override { shown.push_back(text); }
+    void warn(const std::string& text) override { show(text); }
+    void inform(const std::string& text) override { show(text); }
     void error(const std::string& text) override
     {
-        shown.push_back(text);
+        show(text);
         errors.push_back(text);
     }
     std::optional<std::string> openReportName(const std::string&) override { return next(openNames); }

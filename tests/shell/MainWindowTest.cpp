@@ -1,83 +1,22 @@
 // The real main window over fake dialogs and an in-memory file system,
 // driven as a user would: typing, switching pages, menu commands.
-#include "../editor/EditorFakes.h"
+#include "WindowFixture.h"
 
 #include "editor/Messages.h"
-#include "report/ReportWriter.h"
 #include "shell/Cp932Text.h"
-#include "shell/MainWindow.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDialog>
 #include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
-#include <QComboBox>
-#include <QDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QtTest>
 
 #include <map>
-#include <memory>
 
 using namespace selen;
 using namespace selen::test;
-
-namespace {
-
-const std::string kReportPath = "/reports/0712.LOR";
-
-// One window per test, created after the test has prepared the settings.
-struct Window {
-    SessionFixture f;
-    std::unique_ptr<shell::MainWindow> window;
-
-    void open()
-    {
-        window = std::make_unique<shell::MainWindow>(f.session);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-    template <typename T>
-    T* find(const char* name)
-    {
-        T* widget = window->findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no widget %s", name);
-        return widget;
-    }
-    QAction* action(const char* name)
-    {
-        QAction* a = find<QAction>(name);
-        return a;
-    }
-    void trigger(const char* name)
-    {
-        QAction* a = action(name);
-        QVERIFY(a->isEnabled());
-        a->trigger();
-    }
-    QString preview(int row) { return find<QListWidget>("ListBox1")->item(row)->text(); }
-};
-
-// Text as an input method delivers it, which keyClicks cannot for
-// characters beyond Latin-1.
-void typeText(QWidget* widget, const QString& text)
-{
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &press);
-}
-
-bool showed(const FakeDialogs& dialogs, std::string_view message)
-{
-    return std::find(dialogs.shown.begin(), dialogs.shown.end(), std::string(message)) != dialogs.shown.end();
-}
-
-}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -88,8 +27,8 @@ private slots:
         Window w;
         w.open();
         QCOMPARE(w.window->pages()->currentIndex(), 1);
-        QVERIFY(!w.action("ToolsImport")->isEnabled());
-        QVERIFY(!w.action("ToolsSettings")->isEnabled());
+        QVERIFY(!w.find<QAction>("ToolsImport")->isEnabled());
+        QVERIFY(!w.find<QAction>("ToolsSettings")->isEnabled());
         QCOMPARE(w.window->windowTitle(), shell::fromUtf8(messages::kTitleHead) + shell::fromUtf8(messages::kTitleTail));
         QCOMPARE(w.window->pages()->tabText(3), QStringLiteral("観測結果"));
     }
@@ -100,7 +39,7 @@ private slots:
         QVERIFY(static_cast<bool>(w.f.settings.write("Page", "CurrentPage", "3")));
         w.open();
         QCOMPARE(w.window->pages()->currentIndex(), 3);
-        QVERIFY(w.action("ToolsImport")->isEnabled());
+        QVERIFY(w.find<QAction>("ToolsImport")->isEnabled());
     }
 
     void typingIntoTheHeaderReachesThePreviewAndTheOutputPage()
