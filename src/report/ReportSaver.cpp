@@ -103,7 +103,8 @@ SaveOutcome saveReportFile(FileSystem& fs, SaveQuestions& questions, const std::
         } else {
             const bool olderBackup = fs.exists(backup);
             if (olderBackup) {
-                if (std::optional<std::string> free = freeTemporaryName(fs, folder, "old"); free && fs.rename(backup, *free))
+                std::optional<std::string> free = freeTemporaryName(fs, folder, "old");
+                if (free && fs.rename(backup, *free))
                     aside = *free;
             }
             // The older backup stays where it is when it cannot be moved
