@@ -8,6 +8,7 @@
 
 int main(int argc, char** argv)
 {
+    selen::ignoreFileSizeSignal();
     try {
         selen::PosixFileSystem fs;
         std::vector<std::string> args(argv + 1, argv + argc);

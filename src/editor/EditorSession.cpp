@@ -182,7 +182,16 @@ void EditorSession::saveReport()
     DialogQuestions questions(ports_.dialogs);
     SaveOutcome outcome = saveReportFile(ports_.files, questions, *path, outputBytes());
     if (outcome.status == SaveOutcome::Status::Failed) {
-        ports_.dialogs.error(messages::withValue(messages::kSaveFailed, outcome.error));
+        // Where undoing the save failed too, the message says where the
+        // previous report and its older backup were left.
+        const bool undone = outcome.reportLeftAs.empty() && outcome.olderBackupLeftAs.empty();
+        std::string text = messages::withValue(undone ? messages::kSaveFailed : messages::kSaveFailedNotUndone,
+                                               outcome.cause);
+        if (!outcome.reportLeftAs.empty())
+            text += "\n" + messages::withValue(messages::kReportLeftAsBackup, outcome.reportLeftAs);
+        if (!outcome.olderBackupLeftAs.empty())
+            text += "\n" + messages::withValue(messages::kOlderBackupLeftAs, outcome.olderBackupLeftAs);
+        ports_.dialogs.error(text);
         return;
     }
     if (outcome.status == SaveOutcome::Status::Saved) {

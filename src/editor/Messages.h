@@ -24,6 +24,11 @@ inline constexpr std::string_view kRecordsLeftOut =
     "1つの報告書に入る観測は999件までです。999件を超えた {} 件の観測は読み込んでいません（ファイルは変更されていません）。";
 inline constexpr std::string_view kSettingsNotWritten = "設定ファイルに書き込めませんでした: {}";
 inline constexpr std::string_view kSaveFailed = "報告書を保存できませんでした（元のファイルはそのままです）: {}";
+// After a failed save whose undoing failed too: what is true instead of "元のファイルはそのままです".
+inline constexpr std::string_view kSaveFailedNotUndone = "報告書を保存できませんでした: {}";
+inline constexpr std::string_view kReportLeftAsBackup =
+    "元の報告書は元の名前に戻せなかったため、バックアップ {} としてだけ残っています。";
+inline constexpr std::string_view kOlderBackupLeftAs = "以前のバックアップは {} に残っています。";
 inline constexpr std::string_view kCharacterRefused =
     "「{}」は報告書に書けない文字です（シフトJISにない文字です）。別の文字で入力してください。";
 inline constexpr std::string_view kClipboardNotCp932 =

@@ -19,6 +19,15 @@ public:
     FileResult rename(const std::string& from, const std::string& to) override;
     FileResult writeFile(const std::string& path, std::string_view bytes) override;
     FileResult readFile(const std::string& path, std::string& bytes) override;
+    FileResult createFile(const std::string& path, std::string_view bytes,
+                          std::optional<unsigned> permissions) override;
+    FileResult permissions(const std::string& path, unsigned& bits) override;
+    FileResult linkTarget(const std::string& path, std::string& target) override;
 };
+
+// Makes a write past the file-size limit (ulimit -f) fail with "File too
+// large", which saving reports and cleans up after, instead of killing the
+// program with the unsaved report. Called first thing by every program.
+void ignoreFileSizeSignal();
 
 }  // namespace selen

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
+#include <optional>
 
 namespace selen {
 
@@ -16,18 +16,42 @@ bool sameIgnoringCase(std::string_view a, std::string_view b)
            });
 }
 
-std::string temporaryNameFor(const std::string& path)
+// The folder part of `path` with its closing slash, or nothing.
+std::string folderOf(const std::string& path)
 {
-    std::filesystem::path target(path);
-    std::filesystem::path temp = target.parent_path() / ("." + target.filename().string() + ".selen-save");
-    return temp.string();
+    std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-SaveOutcome failed(std::string error)
+// Temporary files are named ".selen-new-N" (the text being saved) and
+// ".selen-old-N" (the older backup, while it waits to be replaced) in the
+// report's folder: short, so that a report name as long as the file system
+// allows still saves, and numbered past any name already taken, whether by a
+// file a crash left or by a link planted there.
+constexpr int kMaxTemporaryNames = 100;
+
+std::optional<std::string> freeTemporaryName(FileSystem& fs, const std::string& folder, std::string_view kind)
+{
+    for (int n = 1; n <= kMaxTemporaryNames; ++n) {
+        std::string name = folder + ".selen-" + std::string(kind) + "-" + std::to_string(n);
+        if (!fs.exists(name))
+            return name;
+    }
+    return std::nullopt;
+}
+
+SaveOutcome failed(std::string cause, std::string reportLeftAs = {}, std::string olderBackupLeftAs = {})
 {
     SaveOutcome outcome;
     outcome.status = SaveOutcome::Status::Failed;
-    outcome.error = std::move(error);
+    outcome.error = cause;
+    if (!reportLeftAs.empty())
+        outcome.error += " (the previous report is kept only as " + reportLeftAs + ")";
+    if (!olderBackupLeftAs.empty())
+        outcome.error += " (the older backup is kept as " + olderBackupLeftAs + ")";
+    outcome.cause = std::move(cause);
+    outcome.reportLeftAs = std::move(reportLeftAs);
+    outcome.olderBackupLeftAs = std::move(olderBackupLeftAs);
     return outcome;
 }
 
@@ -45,40 +69,75 @@ std::string backupNameFor(const std::string& path)
 
 SaveOutcome saveReportFile(FileSystem& fs, SaveQuestions& questions, const std::string& path, std::string_view text)
 {
-    const bool targetExists = fs.exists(path);
+    // Through a link, the file it names is the report: replacing the link
+    // itself would leave that report old while saying it was saved.
+    std::string target;
+    if (FileResult resolved = fs.linkTarget(path, target); !resolved)
+        return failed(resolved.error);
+    const bool targetExists = fs.exists(target);
     if (targetExists && !questions.confirmOverwrite(path))
-        return {SaveOutcome::Status::Declined, false, {}};
+        return {SaveOutcome::Status::Declined, false, {}, {}, {}, {}};
 
-    const std::string temp = temporaryNameFor(path);
-    if (FileResult written = fs.writeFile(temp, text); !written) {
-        fs.remove(temp);
-        return failed(written.error);
+    std::optional<unsigned> permissions;
+    if (targetExists) {
+        unsigned bits = 0;
+        if (FileResult got = fs.permissions(target, bits); !got)
+            return failed(got.error);
+        permissions = bits;
     }
+    const std::string folder = folderOf(target);
+    const std::optional<std::string> temp = freeTemporaryName(fs, folder, "new");
+    if (!temp)
+        return failed((folder.empty() ? std::string("./") : folder) + ": no free name for a temporary file");
+    if (FileResult written = fs.createFile(*temp, text, permissions); !written)
+        return failed(written.error);  // the failed create has removed what it made
 
     bool backupMade = false;
-    const std::string backup = backupNameFor(path);
+    std::string aside;  // where the older backup waits until the new report has its name
+    const std::string backup = backupNameFor(target);
     if (targetExists) {
-        if (sameIgnoringCase(backup, path)) {
+        if (sameIgnoringCase(backup, target)) {
             // Saving as the backup name itself: there is nothing to move aside
             // without losing the file, so no backup is made.
             questions.backupNotMade(backup);
         } else {
-            if (fs.exists(backup))
-                fs.remove(backup);  // a failure shows in the rename below
-            backupMade = static_cast<bool>(fs.rename(path, backup));
+            const bool olderBackup = fs.exists(backup);
+            if (olderBackup) {
+                std::optional<std::string> free = freeTemporaryName(fs, folder, "old");
+                if (free && fs.rename(backup, *free))
+                    aside = *free;
+            }
+            // The older backup stays where it is when it cannot be moved
+            // aside: the report is then saved without a new backup.
+            FileResult renamed = FileResult::failure("");
+            if (!olderBackup || !aside.empty())
+                renamed = fs.rename(target, backup);
+            backupMade = renamed.ok;
+            if (!backupMade && !aside.empty() && !fs.rename(aside, backup)) {
+                // The older backup cannot get its name back: stop before the
+                // report is replaced too.
+                fs.remove(*temp);
+                return failed(renamed.error, {}, aside);
+            }
             if (!backupMade)
                 questions.backupNotMade(backup);
         }
     }
 
-    if (FileResult renamed = fs.rename(temp, path); !renamed) {
-        std::string error = renamed.error;
-        if (backupMade && !fs.rename(backup, path))
-            error += " (the previous report is kept as " + backup + ")";
-        fs.remove(temp);
-        return failed(std::move(error));
+    if (FileResult renamed = fs.rename(*temp, target); !renamed) {
+        std::string reportLeftAs, olderBackupLeftAs;
+        if (backupMade && !fs.rename(backup, target))
+            reportLeftAs = backup;
+        if (!aside.empty() && (!reportLeftAs.empty() || !fs.rename(aside, backup)))
+            olderBackupLeftAs = aside;
+        fs.remove(*temp);
+        return failed(renamed.error, std::move(reportLeftAs), std::move(olderBackupLeftAs));
     }
-    return {SaveOutcome::Status::Saved, backupMade, {}};
+    // The older backup has now been replaced. Should it not delete, a hidden
+    // copy of it stays beside the report; the save itself is done.
+    if (!aside.empty())
+        fs.remove(aside);
+    return {SaveOutcome::Status::Saved, backupMade, {}, {}, {}, {}};
 }
 
 }  // namespace selen

@@ -287,6 +287,73 @@ TEST(EditorSessionCommands, AFailedSaveKeepsThePreviousFileAndTheName)
     EXPECT_EQ(f.files.files[kReportPath], "previous");
 }
 
+TEST(EditorSessionCommands, DecliningTheOverwriteKeepsTheNameAndTheCaption)
+{
+    SessionFixture f;
+    f.session.start();
+    f.files.files[kReportPath] = sampleReport();
+    f.dialogs.openNames = {kReportPath};
+    f.session.openReport();
+    f.files.files["/reports/other.LOR"] = "other";
+    int captionChanges = 0;
+    f.session.captionChanged.listen([&] { ++captionChanges; });
+    f.dialogs.saveNames = {"/reports/other.LOR"};
+    f.dialogs.answers = {false};
+    f.session.saveReport();
+    EXPECT_EQ(f.session.currentFileName(), kReportPath);
+    EXPECT_EQ(f.session.caption(),
+              "Selen .. I have a good observation of the lunar occultation [0712.LOR] ... Quillet! .. Ver.1.2.0");
+    EXPECT_EQ(captionChanges, 0);
+    EXPECT_EQ(f.files.files["/reports/other.LOR"], "other");
+    EXPECT_EQ(f.files.files.count("/reports/other.LBK"), 0u);
+}
+
+// When the new file cannot take the report's name, the message says where the
+// previous report and its older backup are: back in place, or left only under
+// the backup (and a temporary) name.
+TEST(EditorSessionCommands, AFailedFinalRenameSaysWhereThePreviousReportIs)
+{
+    using Call = FakeFileSystem::Call;
+    const auto finalRename = [](const Call& c) { return c.op == "rename" && c.from == "/reports/.selen-new-1"; };
+    const auto finalAndBack = [=](const Call& c) {
+        return finalRename(c) || (c.op == "rename" && c.from == "/reports/0712.LBK" && c.to == kReportPath);
+    };
+    const struct {
+        std::function<bool(const Call&)> fails;
+        bool olderBackup;
+        std::string message;
+        std::map<std::string, std::string> after;
+    } cases[] = {
+        {finalRename, true,
+         "報告書を保存できませんでした（元のファイルはそのままです）: /reports/0712.LOR: cannot rename",
+         {{kReportPath, "previous"}, {"/reports/0712.LBK", "older"}}},
+        {finalAndBack, false,
+         "報告書を保存できませんでした: /reports/0712.LOR: cannot rename\n"
+         "元の報告書は元の名前に戻せなかったため、バックアップ /reports/0712.LBK としてだけ残っています。",
+         {{"/reports/0712.LBK", "previous"}}},
+        {finalAndBack, true,
+         "報告書を保存できませんでした: /reports/0712.LOR: cannot rename\n"
+         "元の報告書は元の名前に戻せなかったため、バックアップ /reports/0712.LBK としてだけ残っています。\n"
+         "以前のバックアップは /reports/.selen-old-1 に残っています。",
+         {{"/reports/0712.LBK", "previous"}, {"/reports/.selen-old-1", "older"}}},
+    };
+    for (const auto& c : cases) {
+        SessionFixture f;
+        f.session.start();
+        f.files.files[kReportPath] = "previous";
+        if (c.olderBackup)
+            f.files.files["/reports/0712.LBK"] = "older";
+        f.files.fails = c.fails;
+        f.dialogs.saveNames = {kReportPath};
+        f.dialogs.answers = {true};
+        f.session.saveReport();
+        EXPECT_EQ(f.dialogs.errors, std::vector<std::string>{c.message});
+        std::map<std::string, std::string> reports(f.files.files.lower_bound("/reports/"), f.files.files.end());
+        EXPECT_EQ(reports, c.after) << c.message;
+        EXPECT_EQ(f.session.currentFileName(), "");
+    }
+}
+
 TEST(EditorSessionCommands, ASettingsWriteThatFailsNamesTheFile)
 {
     SessionFixture f;

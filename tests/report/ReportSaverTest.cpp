@@ -8,6 +8,9 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <functional>
 
@@ -18,6 +21,7 @@ using Files = std::map<std::string, std::string>;
 
 using test::FakeFileSystem;
 using Call = FakeFileSystem::Call;
+using Fails = std::function<bool(const Call&)>;
 using Status = SaveOutcome::Status;
 
 const std::string kOld = "old report\r\n", kBak = "older backup\r\n", kNew = std::string(3000, 'n') + "\r\n";
@@ -42,31 +46,58 @@ TEST(ReportSaver, BackupNameReplacesOnlyTheFileNamesExtension)
         EXPECT_EQ(backupNameFor(path), backup) << path;
 }
 
-// `after` holds every file afterwards: a temporary file left over shows there.
-struct SaveCase { const char* name; std::string path; Files before; std::function<bool(const Call&)> fails;
-                  Status status; Files after; std::vector<std::string> notMade; };
+// A failure injected at every step of a save through the port. `after` holds
+// every file afterwards: a temporary file left over shows there. The text is
+// first made as d/.selen-new-1; the older backup waits as d/.selen-old-1.
+struct SaveCase { const char* name; std::string path; Files before; Fails fails; Status status; Files after;
+                  std::vector<std::string> notMade; std::string reportLeftAs = {}, olderBackupLeftAs = {}; };
 void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.name; }
 
-bool never(const Call&) { return false; }
-bool anyWrite(const Call& c) { return c.op == "write"; }
-bool toBackup(const Call& c) { return c.to == "d/r.LBK"; }  // deleting or renaming onto the backup
-// The rename of the temporary file onto the report: the one from neither the report nor its backup.
-bool finalRename(const Call& c) { return c.op == "rename" && c.from != "d/r.LOR" && c.from != "d/r.LBK"; }
-bool finalRenameAndMoveBack(const Call& c) { return finalRename(c) || (c.op == "rename" && c.from == "d/r.LBK"); }
+const std::string kLor = "d/r.LOR", kLbk = "d/r.LBK", kTemp = "d/.selen-new-1", kAside = "d/.selen-old-1";
 
-const Files kBoth = {{"d/r.LOR", kOld}, {"d/r.LBK", kBak}};
+Fails never = [](const Call&) { return false; };
+// Fails the calls of operation `op`, where given only those from `from` (renames) or at `to`.
+Fails on(std::string op, std::string from = {}, std::string to = {})
+{
+    return [=](const Call& c) { return c.op == op && (from.empty() || c.from == from) && (to.empty() || c.to == to); };
+}
+Fails either(Fails a, Fails b) { return [=](const Call& c) { return a(c) || b(c); }; }
+const Fails kFinalRename = on("rename", kTemp, kLor), kReportBack = on("rename", kLbk, kLor),
+            kOlderBack = on("rename", kAside, kLbk);
+
+const Files kBoth = {{kLor, kOld}, {kLbk, kBak}};
 const SaveCase kSaveCases[] = {
-    {"TargetAbsent", "d/r.LOR", {}, never, Status::Saved, {{"d/r.LOR", kNew}}, {}},
-    {"TargetPresent", "d/r.LOR", {{"d/r.LOR", kOld}}, never, Status::Saved, {{"d/r.LOR", kNew}, {"d/r.LBK", kOld}}, {}},
-    {"OldBackupReplaced", "d/r.LOR", kBoth, never, Status::Saved, {{"d/r.LOR", kNew}, {"d/r.LBK", kOld}}, {}},
-    {"OverwriteDeclined", "d/r.LOR", kBoth, never, Status::Declined, kBoth, {}},
-    {"WriteFails", "d/r.LOR", kBoth, anyWrite, Status::Failed, kBoth, {}},
-    {"WriteFailsNoTarget", "d/r.LOR", {}, anyWrite, Status::Failed, {}, {}},
-    {"RenameToBackupFails", "d/r.LOR", {{"d/r.LOR", kOld}}, toBackup, Status::Saved, {{"d/r.LOR", kNew}}, {"d/r.LBK"}},
-    {"BackupDeleteFails", "d/r.LOR", kBoth, toBackup, Status::Saved, {{"d/r.LOR", kNew}, {"d/r.LBK", kBak}}, {"d/r.LBK"}},
-    {"FinalRenameFails", "d/r.LOR", {{"d/r.LOR", kOld}}, finalRename, Status::Failed, {{"d/r.LOR", kOld}}, {}},
-    {"FinalRenameAndMoveBackFail", "d/r.LOR", {{"d/r.LOR", kOld}}, finalRenameAndMoveBack, Status::Failed,
-     {{"d/r.LBK", kOld}}, {}},
+    {"TargetAbsent", kLor, {}, never, Status::Saved, {{kLor, kNew}}, {}},
+    {"TargetPresent", kLor, {{kLor, kOld}}, never, Status::Saved, {{kLor, kNew}, {kLbk, kOld}}, {}},
+    {"OldBackupReplaced", kLor, kBoth, never, Status::Saved, {{kLor, kNew}, {kLbk, kOld}}, {}},
+    {"OverwriteDeclined", kLor, kBoth, never, Status::Declined, kBoth, {}},
+    {"LinkCannotBeFollowed", kLor, kBoth, on("link"), Status::Failed, kBoth, {}},
+    {"PermissionsCannotBeRead", kLor, kBoth, on("permissions"), Status::Failed, kBoth, {}},
+    {"WriteFails", kLor, kBoth, on("write"), Status::Failed, kBoth, {}},
+    {"FsyncFails", kLor, kBoth, on("fsync"), Status::Failed, kBoth, {}},
+    {"CloseFails", kLor, kBoth, on("close"), Status::Failed, kBoth, {}},
+    {"WriteFailsNoTarget", kLor, {}, on("write"), Status::Failed, {}, {}},
+    {"TemporaryNameTaken", kLor, {{kLor, kOld}, {kTemp, "left by a crash"}}, never, Status::Saved,
+     {{kLor, kNew}, {kLbk, kOld}, {kTemp, "left by a crash"}}, {}},
+    // Without a place for the older backup the report is saved without a new one.
+    {"OlderBackupCannotMoveAside", kLor, kBoth, on("rename", kLbk, kAside), Status::Saved,
+     {{kLor, kNew}, {kLbk, kBak}}, {kLbk}},
+    {"RenameToBackupFails", kLor, {{kLor, kOld}}, on("rename", kLor, kLbk), Status::Saved, {{kLor, kNew}}, {kLbk}},
+    {"RenameToBackupFailsOlderBackupBack", kLor, kBoth, on("rename", kLor, kLbk), Status::Saved,
+     {{kLor, kNew}, {kLbk, kBak}}, {kLbk}},
+    {"RenameToBackupAndOlderBackFail", kLor, kBoth, either(on("rename", kLor, kLbk), kOlderBack), Status::Failed,
+     {{kLor, kOld}, {kAside, kBak}}, {}, "", kAside},
+    {"FinalRenameFails", kLor, {{kLor, kOld}}, kFinalRename, Status::Failed, {{kLor, kOld}}, {}},
+    {"FinalRenameFailsWithOlderBackup", kLor, kBoth, kFinalRename, Status::Failed, kBoth, {}},
+    {"FinalRenameAndReportBackFail", kLor, {{kLor, kOld}}, either(kFinalRename, kReportBack), Status::Failed,
+     {{kLbk, kOld}}, {}, kLbk},
+    {"FinalRenameAndReportBackFailWithOlderBackup", kLor, kBoth, either(kFinalRename, kReportBack), Status::Failed,
+     {{kLbk, kOld}, {kAside, kBak}}, {}, kLbk, kAside},
+    {"FinalRenameAndOlderBackFail", kLor, kBoth, either(kFinalRename, kOlderBack), Status::Failed,
+     {{kLor, kOld}, {kAside, kBak}}, {}, "", kAside},
+    // The save is done; only the older backup's hidden copy stays.
+    {"OlderBackupCannotBeDeleted", kLor, kBoth, on("remove", "", kAside), Status::Saved,
+     {{kLor, kNew}, {kLbk, kOld}, {kAside, kBak}}, {}},
     {"DotInFolderName", "dir.v2/report", {{"dir.v2/report", kOld}}, never, Status::Saved,
      {{"dir.v2/report", kNew}, {"dir.v2/report.LBK", kOld}}, {}},
     {"SavingAsTheBackupName", "d/x.LBK", {{"d/x.LBK", kOld}, {"d/x.LOR", kBak}}, never, Status::Saved,
@@ -77,7 +108,7 @@ const SaveCase kSaveCases[] = {
 
 class SaveFaults : public testing::TestWithParam<SaveCase> {};
 
-TEST_P(SaveFaults, PreviousReportSurvivesEveryFailure)
+TEST_P(SaveFaults, PreviousReportAndBackupSurviveEveryFailure)
 {
     const SaveCase& c = GetParam();
     FakeFileSystem fs;
@@ -89,14 +120,25 @@ TEST_P(SaveFaults, PreviousReportSurvivesEveryFailure)
     EXPECT_EQ(outcome.status, c.status);
     EXPECT_EQ(fs.files, c.after);
     EXPECT_EQ(questions.notMade, c.notMade);
-    EXPECT_EQ(questions.asked.size(), c.before.count(c.path));
+    const bool linkFailed = std::any_of(fs.calls.begin(), fs.calls.end(),
+                                        [&](const Call& call) { return call.op == "link" && c.fails(call); });
+    EXPECT_EQ(questions.asked.size(), linkFailed ? 0u : c.before.count(c.path));
     EXPECT_EQ(outcome.status == Status::Failed, !outcome.error.empty()) << outcome.error;
+    EXPECT_EQ(outcome.reportLeftAs, c.reportLeftAs);
+    EXPECT_EQ(outcome.olderBackupLeftAs, c.olderBackupLeftAs);
     const std::string backup = backupNameFor(c.path);
     EXPECT_EQ(outcome.backupMade, c.status == Status::Saved && c.after.count(backup) && c.after.at(backup) == kOld);
-    for (const Call& call : fs.calls) {  // declining touches nothing; the report as its own backup is never moved away
-        EXPECT_NE(c.status, Status::Declined) << call.op;
+    bool made = false;  // the new text was made whole; before that nothing may be moved
+    for (const Call& call : fs.calls) {
+        const bool changes = call.op == "write" || call.op == "rename" || call.op == "remove";
+        EXPECT_FALSE(c.status == Status::Declined && changes) << "declining touches nothing: " << call.op;
+        if (call.op == "rename" || call.op == "remove") {
+            EXPECT_TRUE(made) << call.op << ' ' << call.from << ' ' << call.to;
+        }
+        made = made || (call.op == "close" && !c.fails(call));
+        // The report as its own backup is never moved away.
         if (std::string_view(c.name).starts_with("SavingAsTheBackupName")) {
-            EXPECT_TRUE(call.op == "write" || (call.op == "rename" && call.to == c.path)) << call.op << ' ' << call.to;
+            EXPECT_TRUE(call.op != "remove" && (call.op != "rename" || call.to == c.path)) << call.op << ' ' << call.to;
         }
     }
 }
@@ -104,29 +146,139 @@ TEST_P(SaveFaults, PreviousReportSurvivesEveryFailure)
 INSTANTIATE_TEST_SUITE_P(Cases, SaveFaults, testing::ValuesIn(kSaveCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A file-size limit makes the real write fail half-way, whoever runs the test.
-TEST(ReportSaverOnDisk, WriteCutShortByAFileSizeLimitKeepsTheOldReport)
+// Every entry of `folder`: a link as "-> target", a folder as "/", a file as its bytes.
+Files entries(const std::string& folder)
+{
+    Files found;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_symlink())
+            found[name] = "-> " + std::filesystem::read_symlink(entry.path()).string();
+        else if (entry.is_directory())
+            found[name] = "/";
+        else
+            found[name] = test::readBytes(entry.path());
+    }
+    return found;
+}
+
+// A file-size limit makes the real write fail half-way. The child starts with
+// the signal's default action, as a program does, and calls what both
+// programs call first: without it the signal would kill the child.
+TEST(ReportSaverOnDisk, AFileSizeLimitFailsTheSaveInsteadOfKillingTheProgram)
 {
     test::TempDir dir;
     test::writeBytes(dir.path("r.LOR"), kOld);
     test::writeBytes(dir.path("r.LBK"), kBak);
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    struct sigaction ignore {}, previous {};
-    ignore.sa_handler = SIG_IGN;
-    ASSERT_EQ(sigaction(SIGXFSZ, &ignore, &previous), 0);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_DFL);
+        ignoreFileSizeSignal();
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 1024;
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            _exit(3);
+        PosixFileSystem fs;
+        RecordingQuestions questions;
+        const SaveOutcome outcome = saveReportFile(fs, questions, dir.path("r.LOR"), kNew);
+        _exit(outcome.status != Status::Failed ? 1 : outcome.error.find("File too large") == std::string::npos ? 2 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: not a failed save, 2: not \"File too large\", 3: no limit";
+    EXPECT_EQ(entries(dir.path()), (Files{{"r.LOR", kOld}, {"r.LBK", kBak}}));
+}
+
+// A link planted at the temporary name is left alone and never written
+// through, whether it names a file or nothing yet.
+TEST(ReportSaverOnDisk, APlantedLinkAtTheTemporaryNameIsNotFollowed)
+{
+    test::TempDir dir;
+    test::writeBytes(dir.path("r.LOR"), kOld);
+    test::writeBytes(dir.path("victim"), "not yours\n");
+    std::filesystem::create_symlink("victim", dir.path(".selen-new-1"));
+    std::filesystem::create_symlink("made-through-link", dir.path(".selen-new-2"));
     PosixFileSystem fs;
     RecordingQuestions questions;
-    const SaveOutcome outcome = saveReportFile(fs, questions, dir.path("r.LOR"), kNew);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    sigaction(SIGXFSZ, &previous, nullptr);
+    EXPECT_EQ(saveReportFile(fs, questions, dir.path("r.LOR"), kNew).status, Status::Saved);
+    EXPECT_EQ(entries(dir.path()), (Files{{"r.LOR", kNew}, {"r.LBK", kOld}, {"victim", "not yours\n"},
+                                          {".selen-new-1", "-> victim"}, {".selen-new-2", "-> made-through-link"}}));
 
-    EXPECT_EQ(outcome.status, Status::Failed);
-    EXPECT_NE(outcome.error.find("too large"), std::string::npos) << outcome.error;
-    EXPECT_EQ(dir.contents(), (Files{{"r.LOR", kOld}, {"r.LBK", kBak}}));
+    // The port itself refuses an existing name of any kind.
+    for (const char* name : {".selen-new-1", ".selen-new-2", "victim"}) {
+        const FileResult created = fs.createFile(dir.path(name), kNew, std::nullopt);
+        EXPECT_FALSE(created.ok) << name;
+        EXPECT_NE(created.error.find("File exists"), std::string::npos) << created.error;
+    }
+    EXPECT_EQ(entries(dir.path()).size(), 5u);
+    EXPECT_EQ(test::readBytes(dir.path("victim")), "not yours\n");
+}
+
+// 255 bytes is the longest name a file system allows; the temporary names
+// must still fit beside it.
+TEST(ReportSaverOnDisk, AReportNameOfTheLongestLengthSaves)
+{
+    test::TempDir dir;
+    const std::string stem(251, 'n');
+    PosixFileSystem fs;
+    RecordingQuestions questions;
+    ASSERT_EQ(saveReportFile(fs, questions, dir.path(stem + ".LOR"), kOld).status, Status::Saved);
+    const SaveOutcome again = saveReportFile(fs, questions, dir.path(stem + ".LOR"), kNew);
+    EXPECT_EQ(again.status, Status::Saved) << again.error;
+    EXPECT_EQ(entries(dir.path()), (Files{{stem + ".LOR", kNew}, {stem + ".LBK", kOld}}));
+}
+
+TEST(ReportSaverOnDisk, TheReplacedReportKeepsItsPermissions)
+{
+    const mode_t savedMask = umask(022);
+    for (unsigned bits : {0600u, 0640u, 0664u, 0400u}) {
+        test::TempDir dir;
+        test::writeBytes(dir.path("r.LOR"), kOld);
+        ASSERT_EQ(chmod(dir.path("r.LOR").c_str(), bits), 0);
+        PosixFileSystem fs;
+        RecordingQuestions questions;
+        ASSERT_EQ(saveReportFile(fs, questions, dir.path("r.LOR"), kNew).status, Status::Saved);
+        struct stat info {};
+        ASSERT_EQ(stat(dir.path("r.LOR").c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, bits) << std::oct << bits;
+        EXPECT_EQ(test::readBytes(dir.path("r.LOR")), kNew);
+    }
+    test::TempDir dir;  // a new report gets the usual bits of a new file
+    PosixFileSystem fs;
+    RecordingQuestions questions;
+    ASSERT_EQ(saveReportFile(fs, questions, dir.path("new.LOR"), kNew).status, Status::Saved);
+    struct stat info {};
+    ASSERT_EQ(stat(dir.path("new.LOR").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0644u);
+    umask(savedMask);
+}
+
+// Saving through a link (relative, through a chain, absolute) saves the file
+// it names with its backup beside it; the links stay as they were.
+TEST(ReportSaverOnDisk, SavingOverALinkSavesTheFileItNames)
+{
+    for (const char* chosen : {"link.LOR", "chain.LOR", "absolute.LOR"}) {
+        test::TempDir dir;
+        std::filesystem::create_directory(dir.path("real"));
+        test::writeBytes(dir.path("real/r.LOR"), kOld);
+        test::writeBytes(dir.path("real/r.LBK"), kBak);
+        std::filesystem::create_symlink("real/r.LOR", dir.path("link.LOR"));
+        std::filesystem::create_symlink("link.LOR", dir.path("chain.LOR"));
+        std::filesystem::create_symlink(dir.path("real/r.LOR"), dir.path("absolute.LOR"));
+        PosixFileSystem fs;
+        RecordingQuestions questions;
+        const SaveOutcome outcome = saveReportFile(fs, questions, dir.path(chosen), kNew);
+        EXPECT_EQ(outcome.status, Status::Saved) << chosen << ": " << outcome.error;
+        EXPECT_EQ(questions.asked, std::vector<std::string>{dir.path(chosen)});
+        EXPECT_EQ(entries(dir.path("real")), (Files{{"r.LOR", kNew}, {"r.LBK", kOld}})) << chosen;
+        EXPECT_EQ(entries(dir.path()), (Files{{"real", "/"}, {"link.LOR", "-> real/r.LOR"},
+                                              {"chain.LOR", "-> link.LOR"},
+                                              {"absolute.LOR", "-> " + dir.path("real/r.LOR")}}))
+            << chosen;
+    }
 }
 
 }  // namespace
