@@ -3,6 +3,7 @@
 #include "Cp932Text.h"
 #include "PageWidgets.h"
 #include "ObservationListModel.h"
+#include "ObservationListView.h"
 
 #include "editor/EditorSession.h"
 
@@ -416,7 +417,7 @@ QWidget* ObservationPageView::listGroup()
     buttons->addWidget(norvale);
     buttons->addWidget(import);
 
-    list_ = new QListView;
+    list_ = new ObservationListView;
     list_->setObjectName(QStringLiteral("ListBox4"));
     list_->setModel(new ObservationListModel(records, list_));
     list_->setUniformItemSizes(true);
