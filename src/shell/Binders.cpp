@@ -5,7 +5,9 @@
 #include "report/Cp932.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QScrollBar>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -81,6 +83,25 @@ private:
     KeyFilter filter_;
     KeyRule rule_;
 };
+
+// A choice list is as wide as its longest line up to kWidestChoice
+// characters, so that a page fits a laptop screen; a list with longer lines
+// shows them whole when it drops down, and its chosen line as a tooltip.
+constexpr int kWidestChoice = 36;
+
+void fitChoiceWidth(QComboBox* box)
+{
+    int longest = 0;
+    for (int i = 0; i < box->count(); ++i)
+        longest = std::max(longest, static_cast<int>(box->itemText(i).size()));
+    if (longest <= kWidestChoice) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        return;
+    }
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(kWidestChoice);
+    box->view()->setMinimumWidth(box->view()->sizeHintForColumn(0) + box->view()->verticalScrollBar()->sizeHint().width());
+}
 
 // The page (tab) a widget lies on, so that focus moves stay on it.
 QWidget* pageOf(QWidget* widget)
@@ -278,6 +299,7 @@ void bindList(QListWidget* list, ListControl& control)
 void bindChoice(QComboBox* box, ChoiceControl& control, KeyRule keyRule)
 {
     box->setObjectName(QString::fromStdString(control.formName()));
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     if (control.helpTopic() != 0)
         box->setProperty("helpTopic", control.helpTopic());  // F1
     auto show = [box, &control] {
@@ -289,7 +311,9 @@ void bindChoice(QComboBox* box, ChoiceControl& control, KeyRule keyRule)
             box->clear();
             for (const std::string& line : control.lines())
                 box->addItem(fromCp932(line));
+            fitChoiceWidth(box);
         }
+        box->setToolTip(box->currentText().size() > kWidestChoice ? box->currentText() : QString());
         box->setCurrentIndex(static_cast<int>(control.index()));
         box->setEnabled(control.enabled());
         QPalette palette = box->palette();

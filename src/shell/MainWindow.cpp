@@ -21,6 +21,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSet>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -122,7 +124,15 @@ MainWindow::MainWindow(EditorSession& session, QWidget* parent)
     setWindowTitle(fromUtf8(session_.caption()));
     followPage();
     followWordWrap();
-    resize(1200, 900);
+    fitToScreen();
+}
+
+void MainWindow::fitToScreen()
+{
+    // As large as the pages like to be, but never past the screen (a laptop).
+    const QRect screen = this->screen()->availableGeometry();
+    resize(std::min(1366, screen.width()), std::min(900, screen.height()));
+    move(screen.topLeft());
 }
 
 void MainWindow::buildMenus()
@@ -361,11 +371,17 @@ void MainWindow::ensurePage(int index)
         return;
     auto build = std::move(builders_[static_cast<std::size_t>(index)]);
     builders_[static_cast<std::size_t>(index)] = nullptr;
+    // Every page scrolls rather than squeeze its fields below their size
+    // when the window is smaller than the page (a laptop screen).
+    auto* scroller = new QScrollArea;
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
     QWidget* page = build();
-    pages_->widget(index)->layout()->addWidget(page);
+    scroller->setWidget(page);
+    pages_->widget(index)->layout()->addWidget(scroller);
     // Shown now, not when the event loop next runs, so that the focus can go
     // to one of its fields at once.
-    page->show();
+    scroller->show();
     followWordWrap();
 }
 

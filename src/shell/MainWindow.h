@@ -47,6 +47,7 @@ private:
     QWidget* buildOptionsPage();
     QWidget* buildPasteArea();
 
+    void fitToScreen();
     void ensurePage(int index);
     void followPage();
     void followWordWrap();

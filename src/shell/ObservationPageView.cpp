@@ -31,26 +31,41 @@ QGroupBox* group(const QString& caption)
     return new QGroupBox(caption);
 }
 
+// A group's grid of fields, rows close together.
+QGridLayout* compactGrid(QGroupBox* box)
+{
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(6, 2, 6, 4);
+    grid->setVerticalSpacing(2);
+    grid->setHorizontalSpacing(6);
+    return grid;
+}
+
 }  // namespace
 
 ObservationPageView::ObservationPageView(EditorSession& session, const Refusal& refuse,
                                          std::function<void()> openImport, QWidget* parent)
     : QWidget(parent), session_(session), refuse_(refuse), openImport_(std::move(openImport))
 {
+    // Laid out to fit a laptop screen: the groups of fields in two bands,
+    // the list with its commands below them taking what height is left.
     auto* top = new QHBoxLayout;
     top->addWidget(eventGroup());
     top->addWidget(objectGroup());
     top->addWidget(methodGroup());
+    top->addWidget(legend(), 0, Qt::AlignTop);
     top->addStretch();
     auto* middle = new QHBoxLayout;
     middle->addWidget(conditionsGroup());
     auto* side = new QVBoxLayout;
     side->addWidget(siteGroup());
     side->addWidget(commentGroup());
-    side->addWidget(legend());
+    side->addStretch();
     middle->addLayout(side);
     middle->addStretch();
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
     layout->addLayout(top);
     layout->addLayout(middle);
     layout->addWidget(listGroup(), 1);
@@ -102,7 +117,7 @@ QWidget* ObservationPageView::eventGroup()
         return [&page, &c](NavigationKey key, bool empty) { return page.keyRule(c.formName(), key, empty); };
     };
     auto* box = group(QStringLiteral("現象"));
-    auto* grid = new QGridLayout(box);
+    auto* grid = compactGrid(box);
     grid->addWidget(new QLabel(QStringLiteral("時　刻")), 0, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("年  月  日")), 1, 0, 1, 3);
     int column = 0;
@@ -133,10 +148,11 @@ QWidget* ObservationPageView::eventGroup()
     for (QWidget* w : {static_cast<QWidget*>(phenomenon), static_cast<QWidget*>(limb)})
         remember(w);
     grid->addWidget(new QLabel(QStringLiteral("現　象")), 5, 0, 1, 2);
-    grid->addWidget(phenomenon, 6, 0, 1, 4);
-    grid->addWidget(new QLabel(QStringLiteral("月　縁")), 7, 0, 1, 2);
-    grid->addWidget(limb, 8, 0, 1, 4);
-    grid->addWidget(graze, 9, 0, 1, 4);
+    grid->addWidget(phenomenon, 5, 2, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("月　縁")), 6, 0, 1, 2);
+    grid->addWidget(limb, 6, 2, 1, 3);
+    grid->addWidget(graze, 7, 0, 1, 4);
+    grid->setRowStretch(8, 1);
     return box;
 }
 
@@ -147,38 +163,45 @@ QWidget* ObservationPageView::objectGroup()
         return [&page, &c](NavigationKey key, bool empty) { return page.keyRule(c.formName(), key, empty); };
     };
     auto* box = group(QStringLiteral("天体"));
-    auto* grid = new QGridLayout(box);
+    auto* grid = compactGrid(box);
     auto* catalogue = new QComboBox;
     bindChoice(catalogue, page.catalogue, choiceRule(page.catalogue));
     remember(catalogue);
-    grid->addWidget(catalogue, 0, 0, 1, 3);
+    grid->addWidget(catalogue, 0, 0, 1, 4);
+    auto* starCaption = new QLabel(QStringLiteral("恒星"));
+    starCaption->setObjectName(QStringLiteral("StarGroupCaption"));
+    grid->addWidget(starCaption, 1, 0, 1, 4);
     auto* label39 = new QLabel(QStringLiteral("星表番号"));
     label39->setObjectName(QStringLiteral("Label39"));
-    grid->addWidget(label39, 1, 0);
+    grid->addWidget(label39, 2, 0);
     catalogueLabel_ = new QLabel;
     catalogueLabel_->setObjectName(QStringLiteral("Label46"));
-    grid->addWidget(catalogueLabel_, 1, 1);
+    grid->addWidget(catalogueLabel_, 2, 1);
     auto* star = fixedField(6);
     bindText(star, page.starNumber, refuse_, rule(page.starNumber));
     remember(star);
-    grid->addWidget(star, 1, 2);
+    grid->addWidget(star, 2, 2, 1, 2);
     auto* label30 = new QLabel(QStringLiteral("GSC"));
     label30->setObjectName(QStringLiteral("Label30"));
-    grid->addWidget(label30, 2, 0);
+    grid->addWidget(label30, 3, 0);
     auto* region = fixedField(4);
     bindText(region, page.gscRegion, refuse_, rule(page.gscRegion));
     auto* number = fixedField(5);
     bindText(number, page.gscNumber, refuse_, rule(page.gscNumber));
-    grid->addWidget(region, 2, 1);
-    grid->addWidget(number, 2, 2);
-    grid->addWidget(new QLabel(QStringLiteral("小惑星による恒星食")), 3, 0, 1, 3);
+    grid->addWidget(region, 3, 1);
+    grid->addWidget(number, 3, 2, 1, 2);
+    auto* asteroidCaption = new QLabel(QStringLiteral("小惑星による恒星食"));
+    asteroidCaption->setObjectName(QStringLiteral("AsteroidGroupCaption"));
+    grid->addWidget(asteroidCaption, 4, 0, 1, 2);
     auto* asteroid = fixedField(5);
     bindText(asteroid, page.asteroidNumber, refuse_, rule(page.asteroidNumber));
-    grid->addWidget(asteroid, 4, 2);
-    grid->addWidget(new QLabel(QStringLiteral("惑星とその衛星による恒星食")), 5, 0, 1, 3);
+    grid->addWidget(asteroid, 4, 2, 1, 2);
+    auto* planetCaption = new QLabel(QStringLiteral("惑星とその衛星による恒星食"));
+    planetCaption->setObjectName(QStringLiteral("PlanetGroupCaption"));
+    grid->addWidget(planetCaption, 5, 0, 1, 4);
     auto* planet = new QComboBox;
     bindChoice(planet, page.planet, choiceRule(page.planet));
-    grid->addWidget(planet, 6, 0, 1, 3);
+    grid->addWidget(planet, 6, 0, 1, 4);
     auto* label43 = new QLabel(QStringLiteral("惑星・衛星番号"));
     label43->setObjectName(QStringLiteral("Label43"));
     grid->addWidget(label43, 7, 0, 1, 2);
@@ -192,6 +215,7 @@ QWidget* ObservationPageView::objectGroup()
     });
     grid->addWidget(planetNumber, 7, 2);
     stepper_ = new QSpinBox;
+    stepper_->setToolTip(QStringLiteral("惑星・衛星番号を1ずつ増減します（衛星番号へ進めます）"));
     stepper_->setObjectName(QStringLiteral("UpDown1"));
     stepper_->setRange(0, ObservationPage::Stepper::kUpper);
     stepper_->setFocusPolicy(Qt::NoFocus);
@@ -205,6 +229,7 @@ QWidget* ObservationPageView::objectGroup()
                        static_cast<QWidget*>(asteroid), static_cast<QWidget*>(planet),
                        static_cast<QWidget*>(planetNumber)})
         remember(w);
+    grid->setRowStretch(8, 1);
     return box;
 }
 
@@ -215,7 +240,7 @@ QWidget* ObservationPageView::methodGroup()
         return [&page, &c](NavigationKey key, bool empty) { return page.keyRule(c.formName(), key, empty); };
     };
     auto* box = group(QStringLiteral("観測方法"));
-    auto* grid = new QGridLayout(box);
+    auto* grid = compactGrid(box);
     int row = 0;
     for (ChoiceControl* c : {&page.timingMethod1, &page.timingMethod2, &page.timeSource}) {
         auto* combo = new QComboBox;
@@ -223,29 +248,37 @@ QWidget* ObservationPageView::methodGroup()
         remember(combo);
         grid->addWidget(combo, row++, 0, 1, 4);
     }
-    auto addSplit = [&](const QString& caption, TextControl& whole, TextControl& part) {
-        grid->addWidget(new QLabel(caption), row, 0);
+    // A split number: the whole digit, a bold point, the fraction.
+    auto split = [&](TextControl& whole, TextControl& part) {
+        auto* holder = new QWidget;
+        auto* line = new QHBoxLayout(holder);
+        line->setContentsMargins(0, 0, 0, 0);
+        line->setSpacing(2);
         QLineEdit* w = fixedField(1);
         bindText(w, whole, refuse_, rule(whole));
         QLineEdit* f = fixedField(static_cast<int>(part.maxBytes()));
         bindText(f, part, refuse_, rule(part));
         remember(w);
         remember(f);
-        grid->addWidget(w, row, 1);
         auto* point = new QLabel(QStringLiteral("."));
         QFont bold = point->font();
         bold.setBold(true);
         point->setFont(bold);
-        grid->addWidget(point, row, 2);
-        grid->addWidget(f, row++, 3);
+        line->addWidget(w);
+        line->addWidget(point);
+        line->addWidget(f);
+        line->addStretch();
+        return holder;
     };
-    addSplit(QStringLiteral("時刻精度"), page.accuracyWhole, page.accuracyFraction);
+    grid->addWidget(new QLabel(QStringLiteral("時刻精度")), row, 0);
+    grid->addWidget(split(page.accuracyWhole, page.accuracyFraction), row, 1);
     auto* unit = new QComboBox;
     bindChoice(unit, page.videoUnit);
     unit->setFocusPolicy(Qt::NoFocus);
-    grid->addWidget(new QLabel(QStringLiteral("ビデオ解析単位")), row, 0);
-    grid->addWidget(unit, row++, 1, 1, 3);
-    addSplit(QStringLiteral("個人差"), page.personalEquationWhole, page.personalEquationFraction);
+    grid->addWidget(new QLabel(QStringLiteral("ビデオ解析単位")), row, 2);
+    grid->addWidget(unit, row++, 3);
+    grid->addWidget(new QLabel(QStringLiteral("個人差")), row, 0);
+    grid->addWidget(split(page.personalEquationWhole, page.personalEquationFraction), row++, 1);
     auto* application = new QComboBox;
     bindChoice(application, page.application, [&page](NavigationKey key, bool empty) {
         // Right stays in the application list.
@@ -259,15 +292,17 @@ QWidget* ObservationPageView::methodGroup()
     bindCheck(photometry, page.photometry);
     photometry->setFocusPolicy(Qt::NoFocus);
     grid->addWidget(new QLabel(QStringLiteral("測光")), row, 0);
-    grid->addWidget(photometry, row++, 1, 1, 3);
-    addSplit(QStringLiteral("S/N比"), page.signalToNoiseUnits, page.signalToNoiseTenths);
-    grid->addWidget(new QLabel(QStringLiteral("時刻測定に用いた光量のレベル")), row++, 0, 1, 4);
+    grid->addWidget(photometry, row, 1);
+    grid->addWidget(new QLabel(QStringLiteral("S/N比")), row, 2);
+    grid->addWidget(split(page.signalToNoiseUnits, page.signalToNoiseTenths), row++, 3);
+    grid->addWidget(new QLabel(QStringLiteral("時刻測定に用いた光量のレベル")), row, 0, 1, 2);
     auto* light = new QComboBox;
     bindChoice(light, page.lightLevel, choiceRule(page.lightLevel));
     remember(light);
-    grid->addWidget(light, row++, 0, 1, 4);
-    grid->addWidget(new QLabel(QStringLiteral("観測方法の登録")), row++, 0, 1, 4);
-    grid->addWidget(slotSelectors(session_.registered.methodRegister, session_.registered.methodRecall), row++, 0, 1, 4);
+    grid->addWidget(light, row++, 2, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("観測方法の登録")), row, 0);
+    grid->addWidget(slotSelectors(session_.registered.methodRegister, session_.registered.methodRecall), row++, 1, 1, 3);
+    grid->setRowStretch(row, 1);
     return box;
 }
 
@@ -278,14 +313,18 @@ QWidget* ObservationPageView::conditionsGroup()
         return [&page, &c](NavigationKey key, bool empty) { return page.keyRule(c.formName(), key, empty); };
     };
     auto* box = group(QStringLiteral("観測の状況"));
-    auto* grid = new QGridLayout(box);
+    auto* grid = compactGrid(box);
+    // Two fields a row: caption and list, caption and list.
     int row = 0;
+    int column = 0;
     auto addChoice = [&](const QString& caption, ChoiceControl& c) {
-        grid->addWidget(new QLabel(caption), row, 0);
+        grid->addWidget(new QLabel(caption), row, column);
         auto* combo = new QComboBox;
         bindChoice(combo, c, choiceRule(c));
         remember(combo);
-        grid->addWidget(combo, row++, 1, 1, 4);
+        grid->addWidget(combo, row, column + 1);
+        column = column == 0 ? 2 : 0;
+        row += column == 0 ? 1 : 0;
         return combo;
     };
     addChoice(QStringLiteral("確実性"), page.certainty);
@@ -293,28 +332,36 @@ QWidget* ObservationPageView::conditionsGroup()
     addChoice(QStringLiteral("透明度"), page.transparency);
     QComboBox* remarks = addChoice(QStringLiteral("特記事項"), page.remarks);
     remarks->setToolTip(QStringLiteral("選択肢の中から最も顕著なものを記載する。省略可能。"));
-    grid->addWidget(new QLabel(QStringLiteral("瞬間的でない現象: 増減光に要した時間")), row++, 0, 1, 5);
+    auto* duration = new QHBoxLayout;
+    duration->setSpacing(2);
+    duration->addWidget(new QLabel(QStringLiteral("瞬間的でない現象: 増減光に要した時間")));
     QLineEdit* whole = fixedField(1);
     bindText(whole, page.durationWhole, refuse_, rule(page.durationWhole));
     QLineEdit* part = fixedField(3);
     bindText(part, page.durationFraction, refuse_, rule(page.durationFraction));
-    grid->addWidget(whole, row, 1);
-    grid->addWidget(new QLabel(QStringLiteral(".")), row, 2);
-    grid->addWidget(part, row, 3);
-    grid->addWidget(new QLabel(QStringLiteral("秒")), row++, 4);
+    duration->addWidget(whole);
+    duration->addWidget(new QLabel(QStringLiteral(".")));
+    duration->addWidget(part);
+    duration->addWidget(new QLabel(QStringLiteral("秒")));
+    duration->addStretch();
+    grid->addLayout(duration, row++, 0, 1, 4);
     addChoice(QStringLiteral("重星の特徴を示す現象"), page.doubleStar);
-    grid->addWidget(new QLabel(QStringLiteral("WDSのｺﾝﾎﾟｰﾈﾝﾄ")), row, 0);
+    grid->addWidget(new QLabel(QStringLiteral("WDSのｺﾝﾎﾟｰﾈﾝﾄ")), row, 2);
     QLineEdit* wds = fixedField(1);
     bindText(wds, page.wdsComponent, refuse_, rule(page.wdsComponent));
-    grid->addWidget(wds, row++, 1);
+    grid->addWidget(wds, row++, 3, Qt::AlignLeft);
     grid->addWidget(new QLabel(QStringLiteral("気温")), row, 0);
+    auto* temperatureLine = new QHBoxLayout;
     QLineEdit* temperature = fixedField(3);
     bindText(temperature, page.temperature, refuse_, rule(page.temperature));
-    grid->addWidget(temperature, row, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("℃")), row++, 3);
+    temperatureLine->addWidget(temperature);
+    temperatureLine->addWidget(new QLabel(QStringLiteral("℃")));
+    temperatureLine->addStretch();
+    grid->addLayout(temperatureLine, row++, 1);
     for (QWidget* w : {static_cast<QWidget*>(whole), static_cast<QWidget*>(part), static_cast<QWidget*>(wds),
                        static_cast<QWidget*>(temperature)})
         remember(w);
+    grid->setRowStretch(row, 1);
     return box;
 }
 
@@ -322,6 +369,8 @@ QWidget* ObservationPageView::siteGroup()
 {
     auto* box = group(QStringLiteral("観測地・望遠鏡・観測者"));
     auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(6, 2, 6, 4);
+    layout->setSpacing(2);
     for (ChoiceControl* c : {&session_.observations.siteSelector, &session_.observations.observerSelector}) {
         auto* combo = new QComboBox;
         bindChoice(combo, *c, choiceRule(*c));
@@ -337,6 +386,7 @@ QWidget* ObservationPageView::commentGroup()
     ObservationPage& page = session_.observationPage;
     auto* box = group(QStringLiteral("コメント行"));
     auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(6, 2, 6, 4);
     auto* edit = new QLineEdit;
     edit->setMinimumWidth(55 * 8 + 14);
     bindText(edit, page.comment, refuse_, [&page](NavigationKey key, bool empty) {

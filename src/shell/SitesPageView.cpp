@@ -26,17 +26,20 @@ namespace selen::shell {
 SitesPageView::SitesPageView(EditorSession& session, const Refusal& refuse, QWidget* parent)
     : QWidget(parent), session_(session), refuse_(refuse)
 {
-    auto* groups = new QHBoxLayout;
-    groups->addWidget(siteGroup());
+    // The site and its telescope on the left; the observer and the two
+    // lists on the right, so that everything fits a laptop screen.
+    auto* left = new QVBoxLayout;
+    left->addWidget(siteGroup());
+    left->addWidget(telescopeGroup());
+    left->addStretch();
     auto* right = new QVBoxLayout;
-    right->addWidget(telescopeGroup());
     right->addWidget(observerGroup());
-    groups->addLayout(right);
-    groups->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(groups);
-    layout->addWidget(listGroup(true), 1);
-    layout->addWidget(listGroup(false), 1);
+    right->addWidget(listGroup(true), 1);
+    right->addWidget(listGroup(false), 1);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(left);
+    layout->addLayout(right, 1);
     session_.sites.sitesChanged.listen([this] { followLists(); });
     session_.sites.observersChanged.listen([this] { followLists(); });
     session_.sites.labelsChanged.listen([this] { followLabels(); });
@@ -136,7 +139,6 @@ QWidget* SitesPageView::siteGroup()
     buttons->addStretch();
     grid->addLayout(buttons, 6, 0, 1, 8);
     grid->addWidget(slotSelectors(session_.registered.siteRegister, session_.registered.siteRecall), 7, 0, 1, 8);
-    grid->setRowStretch(8, 1);  // the fields stay together at the top
     return box;
 }
 
@@ -191,6 +193,7 @@ QWidget* SitesPageView::observerGroup()
     for (QLineEdit* edit : {name, email})
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);
     grid->addWidget(slotSelectors(session_.registered.observerRegister, session_.registered.observerRecall), 5, 0, 1, 3);
+    grid->setColumnStretch(2, 1);  // the fields stay beside their captions
     return box;
 }
 
