@@ -234,7 +234,7 @@ void EditorSession::buildReportText()
 
 void EditorSession::loadFolders()
 {
-    Folders folders = selen::loadFolders(ports_.settings, ports_.executableFolder);
+    Folders folders = selen::loadFolders(ports_.settings, ports_.defaultFolder);
     reportFolder_ = folders.report;
     predictionFolder_ = folders.prediction;
 }

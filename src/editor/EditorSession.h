@@ -34,7 +34,11 @@ public:
         HelpViewer& help;
         Clipboard& clipboard;
         ProfileFile& settings;
-        std::string executableFolder;
+        // Where the report and prediction dialogs start while the settings
+        // file records no folder: the user's own folder, found by the
+        // window at start-up (never the program's folder, which for an
+        // installed copy is /usr/bin).
+        std::string defaultFolder;
     };
 
     explicit EditorSession(Ports ports);

@@ -313,5 +313,31 @@ TEST(EditorSessionCommands, HelpGoesToTheViewer)
     EXPECT_EQ(f.help.topics, (std::vector<int>{0, 73}));
 }
 
+TEST(EditorSessionStart, WithNoFolderRecordedTheDialogsStartInTheFolderTheWindowGives)
+{
+    FakeFileSystem files;
+    FakeDialogs dialogs;
+    FakeClock clock;
+    FakeHelp help;
+    FakeClipboard clipboard;
+    ProfileFile settings{files, "/home/taro/.config/selen/selen.ini"};
+    EditorSession session{
+        EditorSession::Ports{dialogs, clock, files, help, clipboard, settings, "/home/taro/Documents"}};
+    session.start();
+    EXPECT_EQ(session.reportFolder(), "/home/taro/Documents");
+    EXPECT_EQ(session.predictionFolder(), "/home/taro/Documents");
+    dialogs.saveNames = {std::nullopt};
+    session.saveReport();
+    EXPECT_EQ(dialogs.saveDialogPresets, std::vector<std::string>{"|/home/taro/Documents"});
+    EXPECT_EQ(settings.read("FilePath", "LORDirectory"), "");  // the default is not written back
+
+    // A recorded folder wins, also after New.
+    ASSERT_TRUE(settings.write("FilePath", "LORDirectory", "/home/taro/reports"));
+    dialogs.answers = {true};
+    session.newReport();
+    EXPECT_EQ(session.reportFolder(), "/home/taro/reports");
+    EXPECT_EQ(session.predictionFolder(), "/home/taro/Documents");
+}
+
 }  // namespace
 }  // namespace selen::test
