@@ -67,7 +67,9 @@ public:
 
     // The event time of a Norvale result line on the clipboard.
     void takeNorvaleFromClipboard();
-    // The record lines of the paste area, appended to the observation list.
+    // The record lines of the paste area, appended to the observation list;
+    // a warning when the text begins with no record line (an empty area
+    // included) and the list had room.
     void addPastedRecords();
 
     // The route tool's coordinates from and to the clipboard.
