@@ -66,17 +66,17 @@ int main(int argc, char** argv)
     window.resize(kWidth, kHeight);
     window.show();
     session.openReport();
-    QApplication::processEvents();
-    // A window that cannot be made that small is pictured at its own size,
-    // and said so: the pictures then show more than such a screen would.
-    if (window.width() != kWidth || window.height() != kHeight)
-        std::fprintf(stderr, "warning: the window is %dx%d, not %dx%d\n", window.width(), window.height(), kWidth,
-                     kHeight);
     for (int page = 0; page < 6; ++page) {
         window.pages()->setCurrentIndex(page);
         if (page == 3)
             session.observations.select(2);  // the GSC star, with its comment
         QApplication::processEvents();
+        // A window that has grown past the screen (its pages demand more) is
+        // pictured at its own size, and said so: such a picture shows more
+        // than the screen would.
+        if (window.width() != kWidth || window.height() != kHeight)
+            std::fprintf(stderr, "warning: at page %d the window is %dx%d, not %dx%d\n", page, window.width(),
+                         window.height(), kWidth, kHeight);
         const QString file = QDir(output).filePath(QStringLiteral("page-%1.png").arg(page));
         if (!window.grab().save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
