@@ -1,5 +1,6 @@
 // Takes a picture of each page of the main window with the sample report
-// open, for the user guide: docs/page-0.png ... docs/page-5.png.
+// open, for the user guide: docs/page-0.png ... docs/page-5.png, with the
+// window at the size of a common laptop screen, 1366 x 768.
 // Usage: page-screenshots SAMPLE.LOR OUTPUT_FOLDER
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
@@ -17,6 +18,10 @@
 #include <cstdio>
 
 namespace {
+
+// The size of the pictures: the whole screen of a common laptop.
+constexpr int kWidth = 1366;
+constexpr int kHeight = 768;
 
 // Answers the open dialog with the sample report and every question with
 // yes; shows nothing.
@@ -58,7 +63,7 @@ int main(int argc, char** argv)
     EditorSession session(EditorSession::Ports{dialogs, clock, files, help, clipboard, settings, home.path().toStdString()});
 
     shell::MainWindow window(session);
-    window.resize(1200, 900);
+    window.resize(kWidth, kHeight);
     window.show();
     session.openReport();
     for (int page = 0; page < 6; ++page) {
@@ -66,6 +71,12 @@ int main(int argc, char** argv)
         if (page == 3)
             session.observations.select(2);  // the GSC star, with its comment
         QApplication::processEvents();
+        // A window that has grown past the screen (its pages demand more) is
+        // pictured at its own size, and said so: such a picture shows more
+        // than the screen would.
+        if (window.width() != kWidth || window.height() != kHeight)
+            std::fprintf(stderr, "warning: at page %d the window is %dx%d, not %dx%d\n", page, window.width(),
+                         window.height(), kWidth, kHeight);
         const QString file = QDir(output).filePath(QStringLiteral("page-%1.png").arg(page));
         if (!window.grab().save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));

@@ -256,7 +256,7 @@ void EditorSession::buildReportText()
 
 void EditorSession::loadFolders()
 {
-    Folders folders = selen::loadFolders(ports_.settings, ports_.executableFolder);
+    Folders folders = selen::loadFolders(ports_.settings, ports_.defaultFolder);
     reportFolder_ = folders.report;
     predictionFolder_ = folders.prediction;
 }
@@ -306,7 +306,13 @@ void EditorSession::takeNorvaleFromClipboard()
 
 void EditorSession::addPastedRecords()
 {
-    selen::addPastedRecords(pasteArea.text(), observations);
+    // A full list takes nothing, as the list's own add commands.
+    if (observations.size() >= ObservationList::kMaxRecords)
+        return;
+    // Adding stops at the first line that is no record line; when that is
+    // the first line, the user is told rather than left wondering.
+    if (selen::addPastedRecords(pasteArea.text(), observations) == 0)
+        ports_.dialogs.warn(std::string(messages::kNoPastedRecord));
 }
 
 void EditorSession::takeRouteFromClipboard()

@@ -34,7 +34,11 @@ public:
         HelpViewer& help;
         Clipboard& clipboard;
         ProfileFile& settings;
-        std::string executableFolder;
+        // Where the report and prediction dialogs start while the settings
+        // file records no folder: the user's own folder, found by the
+        // window at start-up (never the program's folder, which for an
+        // installed copy is /usr/bin).
+        std::string defaultFolder;
     };
 
     explicit EditorSession(Ports ports);
@@ -67,7 +71,9 @@ public:
 
     // The event time of a Norvale result line on the clipboard.
     void takeNorvaleFromClipboard();
-    // The record lines of the paste area, appended to the observation list.
+    // The record lines of the paste area, appended to the observation list;
+    // a warning when the text begins with no record line (an empty area
+    // included) and the list had room.
     void addPastedRecords();
 
     // The route tool's coordinates from and to the clipboard.

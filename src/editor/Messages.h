@@ -34,6 +34,11 @@ inline constexpr std::string_view kCharacterRefused =
 inline constexpr std::string_view kClipboardNotCp932 =
     "クリップボードの文字列に報告書で使えない文字が含まれています。予報リストや記録の行だけをコピーしてください。";
 inline constexpr std::string_view kOpenFailed = "報告書を読み込めませんでした: {}";
+inline constexpr std::string_view kListingOpenFailed = "予報リストのファイルを読み込めませんでした: {}";
+inline constexpr std::string_view kNoPastedRecord =
+    "貼り付け欄の先頭に観測の記録行がないので、何も追加しませんでした。"
+    "報告書の観測の行（年月日の8桁で始まり、19桁目が R、S、X のいずれかの行）を、"
+    "1行目から1行に1件ずつ貼り付けてから「追加」を押してください。";
 
 }  // namespace selen::messages
 

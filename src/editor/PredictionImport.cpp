@@ -24,7 +24,7 @@ void PredictionImport::loadFile()
         return;
     std::string bytes;
     if (FileResult read = ports_.files.readFile(*path, bytes); !read) {
-        ports_.dialogs.error(messages::withValue(messages::kOpenFailed, read.error));
+        ports_.dialogs.error(messages::withValue(messages::kListingOpenFailed, read.error));
         return;
     }
     takeListing(bytes);

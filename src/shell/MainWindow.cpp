@@ -2,6 +2,7 @@
 
 #include "Binders.h"
 #include "Cp932Text.h"
+#include "HelpTopics.h"
 #include "ObservationPageView.h"
 #include "PredictionImportWindow.h"
 #include "ReportEditorArea.h"
@@ -428,14 +429,12 @@ void MainWindow::openImportWindow()
 
 void MainWindow::showFocusedHelp()
 {
-    for (QWidget* w = focusWidget(); w; w = w->parentWidget()) {
-        const QVariant topic = w->property("helpTopic");
-        if (topic.isValid()) {
-            session_.showHelpTopic(topic.toInt());
-            return;
-        }
-    }
-    session_.showContentsHelp();
+    // Walking up from the focused widget: a "helpTopic" property wins, else
+    // the topic of the widget's form name.
+    if (const int topic = helpTopicOf(focusWidget()))
+        session_.showHelpTopic(topic);
+    else
+        session_.showContentsHelp();
 }
 
 }  // namespace selen::shell

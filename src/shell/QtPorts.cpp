@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace selen::shell {
 
@@ -21,6 +23,14 @@ std::optional<std::string> chosen(const QString& path)
     return path.toStdString();
 }
 }  // namespace
+
+QString userStartingFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return QDir::cleanPath(documents);
+    return QDir::cleanPath(QDir::homePath());
+}
 
 bool QtDialogs::confirm(const std::string& text)
 {

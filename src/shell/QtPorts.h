@@ -2,9 +2,15 @@
 
 #include "editor/Ports.h"
 
+class QString;
 class QWidget;
 
 namespace selen::shell {
+
+// Where the report and prediction dialogs start while the settings file
+// records no folder: the user's documents folder (XDG) where it exists,
+// else the home folder. Never the program's own folder.
+QString userStartingFolder();
 
 // Message boxes and file dialogs of the main window.
 class QtDialogs final : public Dialogs {

@@ -31,7 +31,8 @@ int runSelen(int argc, char** argv, bool quitWhenShown)
     QtClock clock;
     QtClipboard clipboard;
     LazyHelp help(HelpWindow::findFolder(executableFolder));
-    EditorSession session(EditorSession::Ports{dialogs, clock, files, help, clipboard, settings, executableFolder.toStdString()});
+    EditorSession session(
+        EditorSession::Ports{dialogs, clock, files, help, clipboard, settings, userStartingFolder().toStdString()});
 
     MainWindow window(session);
     dialogs.setParent(&window);

@@ -380,5 +380,90 @@ TEST(EditorSessionCommands, HelpGoesToTheViewer)
     EXPECT_EQ(f.help.topics, (std::vector<int>{0, 73}));
 }
 
+TEST(EditorSessionCommands, AddingPastedTextThatBeginsWithNoRecordLineSaysSo)
+{
+    const std::string record = plainRecord(7).reportLine();
+    struct Case {
+        std::string pasted;
+        std::size_t records;  // in the list afterwards
+        bool told;
+    };
+    const Case cases[] = {
+        {"", 1, true},
+        {"\r\n", 1, true},
+        {"Selen .. I have a good observation", 1, true},   // a heading, not a record
+        {"2024 3 5" + record.substr(8), 1, true},           // spaces for the leading zeros
+        {"\r\n" + record, 1, true},                      // adding stops at the empty first line
+        {record, 2, false},
+        {record + "\r\nnot a record\r\n" + record, 2, false},  // some added: the stop is the rule
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pasted);
+        SessionFixture f;
+        f.session.start();
+        f.session.pasteArea.edit(c.pasted);
+        f.session.addPastedRecords();
+        EXPECT_EQ(f.session.report().observations.size(), c.records);
+        EXPECT_EQ(f.dialogs.shown, c.told ? std::vector<std::string>{text(messages::kNoPastedRecord)}
+                                          : std::vector<std::string>{});
+        EXPECT_EQ(f.session.pasteArea.text(), c.pasted);  // the area keeps its text
+    }
+
+    // A full list takes nothing and, as its other add commands, says nothing.
+    SessionFixture f;
+    f.session.start();
+    Report full = Report::fresh();
+    full.observations.clear();
+    for (int i = 0; i < 999; ++i)
+        full.observations.push_back(plainRecord(i));
+    f.files.files[kReportPath] = buildReportText(full);
+    f.dialogs.openNames = {kReportPath};
+    f.session.openReport();
+    ASSERT_EQ(f.session.report().observations.size(), 999u);
+    f.session.pasteArea.edit(record);
+    f.session.addPastedRecords();
+    EXPECT_EQ(f.session.report().observations.size(), 999u);
+    EXPECT_TRUE(f.dialogs.shown.empty());
+}
+
+TEST(EditorSessionCommands, AnUnreadablePredictionListingIsCalledAListingNotAReport)
+{
+    SessionFixture f;
+    f.session.start();
+    f.files.unreadable.insert("/predictions/2024.txt");
+    f.dialogs.openNames = {"/predictions/2024.txt"};
+    f.session.prediction.loadFile();
+    ASSERT_EQ(f.dialogs.errors.size(), 1u);
+    EXPECT_EQ(f.dialogs.errors[0], "予報リストのファイルを読み込めませんでした: /predictions/2024.txt: Permission denied");
+    EXPECT_TRUE(f.session.prediction.lines().empty());
+    EXPECT_EQ(f.settings.read("FilePath", "PredictionDirectory"), "");  // a failed load records no folder
+}
+
+TEST(EditorSessionStart, WithNoFolderRecordedTheDialogsStartInTheFolderTheWindowGives)
+{
+    FakeFileSystem files;
+    FakeDialogs dialogs;
+    FakeClock clock;
+    FakeHelp help;
+    FakeClipboard clipboard;
+    ProfileFile settings{files, "/home/taro/.config/selen/selen.ini"};
+    EditorSession session{
+        EditorSession::Ports{dialogs, clock, files, help, clipboard, settings, "/home/taro/Documents"}};
+    session.start();
+    EXPECT_EQ(session.reportFolder(), "/home/taro/Documents");
+    EXPECT_EQ(session.predictionFolder(), "/home/taro/Documents");
+    dialogs.saveNames = {std::nullopt};
+    session.saveReport();
+    EXPECT_EQ(dialogs.saveDialogPresets, std::vector<std::string>{"|/home/taro/Documents"});
+    EXPECT_EQ(settings.read("FilePath", "LORDirectory"), "");  // the default is not written back
+
+    // A recorded folder wins, also after New.
+    ASSERT_TRUE(settings.write("FilePath", "LORDirectory", "/home/taro/reports"));
+    dialogs.answers = {true};
+    session.newReport();
+    EXPECT_EQ(session.reportFolder(), "/home/taro/reports");
+    EXPECT_EQ(session.predictionFolder(), "/home/taro/Documents");
+}
+
 }  // namespace
 }  // namespace selen::test

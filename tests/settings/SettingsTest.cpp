@@ -42,13 +42,13 @@ TEST_F(AppSettingsTest, CurrentPageIsSavedAsThePlainNumberAndRestoredFromItsDigi
     }
 }
 
-TEST_F(AppSettingsTest, FoldersNotRecordedAreTheExecutablesFolderAndSavedOnesAreWrittenAsTheyStand)
+TEST_F(AppSettingsTest, FoldersNotRecordedAreTheDefaultFolderAndSavedOnesAreWrittenAsTheyStand)
 {
-    Folders folders = loadFolders(profile, "/opt/selen");
-    EXPECT_EQ(folders.report + "|" + folders.prediction, "/opt/selen|/opt/selen");
+    Folders folders = loadFolders(profile, "/home/me/Documents");
+    EXPECT_EQ(folders.report + "|" + folders.prediction, "/home/me/Documents|/home/me/Documents");
     fs.files[kIni] = "[FilePath]\nLORDirectory=/home/me/reports\nPredictionDirectory=\n";
-    folders = loadFolders(profile, "/opt/selen");
-    EXPECT_EQ(folders.report + "|" + folders.prediction, "/home/me/reports|/opt/selen");
+    folders = loadFolders(profile, "/home/me/Documents");
+    EXPECT_EQ(folders.report + "|" + folders.prediction, "/home/me/reports|/home/me/Documents");
     EXPECT_TRUE(fs.calls.empty());
     // Saved folders are written as they stand.
     const std::string japanese = "/home/me/" + cp932::fixed("観測 報告");
@@ -66,6 +66,66 @@ TEST_F(AppSettingsTest, FoldersNotRecordedAreTheExecutablesFolderAndSavedOnesAre
     };
     for (const auto& [path, folder] : cases)
         EXPECT_EQ(folderOf(path), folder) << path;
+}
+
+TEST_F(AppSettingsTest, WindowGeometryIsKeptInItsOwnSectionAndJunkReadsAsNoneRecorded)
+{
+    EXPECT_EQ(loadWindowGeometry(profile), std::nullopt) << "no file";
+    // Written into a section of its own beside what is there, key by key.
+    fs.files[kIni] = "[Page]\nCurrentPage=3\n";
+    ASSERT_TRUE(saveWindowGeometry(profile, WindowGeometry{-8, 24, 1366, 720, true}));
+    EXPECT_NE(fs.files[kIni].find("[Window]\nLeft=-8\nTop=24\nWidth=1366\nHeight=720\nMaximized=1\n"),
+              std::string::npos)
+        << fs.files[kIni];
+    EXPECT_EQ(loadWindowGeometry(profile), (WindowGeometry{-8, 24, 1366, 720, true}));
+    ASSERT_TRUE(saveWindowGeometry(profile, WindowGeometry{0, 0, 1024, 640, false}));
+    EXPECT_EQ(loadWindowGeometry(profile), (WindowGeometry{0, 0, 1024, 640, false}));
+    EXPECT_EQ(restoreCurrentPage(profile), 3);
+
+    // Read back only whole and sound; anything else is none recorded.
+    const std::pair<const char*, std::optional<WindowGeometry>> cases[] = {
+        {"Left=10\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n", WindowGeometry{10, 20, 800, 600, false}},
+        {"left= 10 \nTOP=20\nwidth=800\nheight=600\nmaximized=1\n", WindowGeometry{10, 20, 800, 600, true}},
+        {"Left=-100000\nTop=100000\nWidth=100000\nHeight=1\nMaximized=0\n",
+         WindowGeometry{-100000, 100000, 100000, 1, false}},
+        {"Top=20\nWidth=800\nHeight=600\nMaximized=0\n", std::nullopt},  // a key missing
+        {"Left=10\nTop=20\nWidth=800\nHeight=600\n", std::nullopt},
+        {"Left=\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n", std::nullopt},
+        {"Left=10px\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n", std::nullopt},
+        {"Left=1e3\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n", std::nullopt},
+        {"Left=+10\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n", std::nullopt},
+        {"Left=--10\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n", std::nullopt},
+        {"Left=-\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n", std::nullopt},
+        {"Left=10\nTop=20\nWidth=0\nHeight=600\nMaximized=0\n", std::nullopt},
+        {"Left=10\nTop=20\nWidth=800\nHeight=-600\nMaximized=0\n", std::nullopt},
+        {"Left=10\nTop=20\nWidth=100001\nHeight=600\nMaximized=0\n", std::nullopt},
+        {"Left=10\nTop=20\nWidth=800\nHeight=99999999999999999999\nMaximized=0\n", std::nullopt},
+        {"Left=10\nTop=20\nWidth=800.5\nHeight=600\nMaximized=0\n", std::nullopt},
+        {"Left=10\nTop=20\nWidth=800\nHeight=600\nMaximized=yes\n", std::nullopt},
+        {"Left=10\nTop=20\nWidth=800\nHeight=600\nMaximized=2\n", std::nullopt},
+    };
+    for (const auto& [keys, expected] : cases) {
+        fs.files[kIni] = std::string("[Window]\n") + keys;
+        EXPECT_EQ(loadWindowGeometry(profile), expected) << keys;
+    }
+    // The same keys in another section are not the window's.
+    fs.files[kIni] = "[Page]\nLeft=10\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n";
+    EXPECT_EQ(loadWindowGeometry(profile), std::nullopt);
+}
+
+TEST_F(AppSettingsTest, AWindowGeometryWriteThatFailsStopsThereAndSaysSo)
+{
+    int writes = 0;
+    fs.fails = [&writes](const test::FakeFileSystem::Call& call) { return call.op == "write" && ++writes == 3; };
+    const FileResult result = saveWindowGeometry(profile, WindowGeometry{1, 2, 300, 400, false});
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find(kIni), std::string::npos) << result.error;
+    // The two keys written before the failure stay; the rest are not written.
+    EXPECT_EQ(profile.read("Window", "Left"), "1");
+    EXPECT_EQ(profile.read("Window", "Top"), "2");
+    EXPECT_EQ(profile.read("Window", "Width", "missing"), "missing");
+    EXPECT_EQ(profile.read("Window", "Maximized", "missing"), "missing");
+    EXPECT_EQ(loadWindowGeometry(profile), std::nullopt);
 }
 
 TEST(SettingsLocation, BesideTheExecutableWhenItsFolderIsWritableElseWithTheUserAndMadeOnDisk)
