@@ -29,6 +29,7 @@ class ScriptedDialogs final : public selen::Dialogs {
 public:
     explicit ScriptedDialogs(std::string sample) : sample_(std::move(sample)) {}
     bool confirm(const std::string&) override { return true; }
+    selen::SaveChoice askToSave(const std::string&) override { return selen::SaveChoice::Discard; }
     void warn(const std::string& text) override { std::fprintf(stderr, "warning: %s\n", text.c_str()); }
     void inform(const std::string& text) override { std::fprintf(stderr, "notice: %s\n", text.c_str()); }
     void error(const std::string& text) override { std::fprintf(stderr, "error: %s\n", text.c_str()); }

@@ -126,22 +126,54 @@ void EditorSession::openReport()
 {
     if (hasUnsavedWork() && !ports_.dialogs.confirm(std::string(messages::kOpenDiscards)))
         return;
-    std::optional<std::string> path = ports_.dialogs.openReportName(reportFolder_);
-    if (!path)
+    if (std::optional<std::string> path = ports_.dialogs.openReportName(reportFolder_))
+        readReportFile(*path);
+}
+
+void EditorSession::openGivenReport(const std::string& path)
+{
+    if (hasUnsavedWork() && !ports_.dialogs.confirm(std::string(messages::kOpenDiscards)))
         return;
+    readReportFile(path);
+}
+
+void EditorSession::readReportFile(const std::string& path)
+{
     std::string bytes;
-    if (FileResult read = ports_.files.readFile(*path, bytes); !read) {
+    if (FileResult read = ports_.files.readFile(path, bytes); !read) {
         ports_.dialogs.error(messages::withValue(messages::kOpenFailed, read.error));
         return;
     }
     readEditor.setText(std::move(bytes));
-    currentFileName_ = *path;
+    currentFileName_ = path;
     captionChanged.notify();
     parseEditorText();
-    reportFolder_ = folderOf(*path);
+    reportFolder_ = folderOf(path);
     writeSetting([&] { return saveReportFolder(ports_.settings, reportFolder_); });
     buildReportText();
     rememberSavedState();
+}
+
+bool EditorSession::confirmClose()
+{
+    if (!hasUnsavedWork())
+        return true;
+    switch (ports_.dialogs.askToSave(std::string(messages::kCloseWithUnsavedWork))) {
+    case SaveChoice::Save: return saveReport();
+    case SaveChoice::Discard: return true;
+    case SaveChoice::Cancel: return false;
+    }
+    return false;
+}
+
+std::optional<WindowGeometry> EditorSession::recordedWindowGeometry() const
+{
+    return loadWindowGeometry(ports_.settings);
+}
+
+void EditorSession::rememberWindowGeometry(const WindowGeometry& geometry)
+{
+    writeSetting([&] { return saveWindowGeometry(ports_.settings, geometry); });
 }
 
 void EditorSession::applyEditorText()
@@ -166,16 +198,16 @@ void EditorSession::parseEditorText()
         ports_.dialogs.warn(messages::withValue(messages::kRecordsLeftOut, std::to_string(read.recordsLeftOut)));
 }
 
-void EditorSession::saveReport()
+bool EditorSession::saveReport()
 {
     if (std::optional<std::size_t> record = firstRecordWithoutValidYear(report_.observations)) {
         showPage(pages::kObservations);
         refuseForMissingYear(*record);
-        return;
+        return false;
     }
     std::optional<std::string> path = ports_.dialogs.saveReportName(currentFileName_, reportFolder_);
     if (!path)
-        return;
+        return false;
     observations.refreshSelectors();
     if (page_ != pages::kOutput)
         buildReportText();
@@ -192,13 +224,14 @@ void EditorSession::saveReport()
         if (!outcome.olderBackupLeftAs.empty())
             text += "\n" + messages::withValue(messages::kOlderBackupLeftAs, outcome.olderBackupLeftAs);
         ports_.dialogs.error(text);
-        return;
+        return false;
     }
-    if (outcome.status == SaveOutcome::Status::Saved) {
-        currentFileName_ = *path;
-        captionChanged.notify();
-        rememberSavedState();
-    }
+    if (outcome.status != SaveOutcome::Status::Saved)
+        return false;
+    currentFileName_ = *path;
+    captionChanged.notify();
+    rememberSavedState();
+    return true;
 }
 
 std::string EditorSession::outputBytes() const

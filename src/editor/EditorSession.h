@@ -12,9 +12,11 @@
 #include "entry/SitesPage.h"
 #include "report/FileSystem.h"
 #include "report/Report.h"
+#include "settings/AppSettings.h"
 #include "settings/ProfileFile.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace selen {
@@ -51,8 +53,21 @@ public:
 
     void newReport();
     void openReport();
+    // A report named outside the open dialog (on the command line, dropped
+    // on the window): opened as the open command does, asking first when
+    // there is unsaved work.
+    void openGivenReport(const std::string& path);
     void applyEditorText();
-    void saveReport();
+    // True when the report was saved.
+    bool saveReport();
+    // Before the window closes: with unsaved work, asks whether to save it.
+    // True when the window may close: nothing to lose, the work discarded,
+    // or saved successfully.
+    bool confirmClose();
+
+    // The window's size and place between runs, in the settings file.
+    std::optional<WindowGeometry> recordedWindowGeometry() const;
+    void rememberWindowGeometry(const WindowGeometry& geometry);
 
     // A page change asked for by the user: refused (false) when leaving the
     // observation page while a record has no valid year. The refusal shows
@@ -119,6 +134,7 @@ public:
 
 private:
     void resetReport();
+    void readReportFile(const std::string& path);
     // Tells the user that a record lacks its year and shows that record.
     void refuseForMissingYear(std::size_t record);
     void showPage(int page);

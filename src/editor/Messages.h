@@ -33,6 +33,8 @@ inline constexpr std::string_view kCharacterRefused =
     "「{}」は報告書に書けない文字です（シフトJISにない文字です）。別の文字で入力してください。";
 inline constexpr std::string_view kClipboardNotCp932 =
     "クリップボードの文字列に報告書で使えない文字が含まれています。予報リストや記録の行だけをコピーしてください。";
+inline constexpr std::string_view kCloseWithUnsavedWork =
+    "保存していない変更があります。閉じる前に報告書を保存しますか？";
 inline constexpr std::string_view kOpenFailed = "報告書を読み込めませんでした: {}";
 inline constexpr std::string_view kListingOpenFailed = "予報リストのファイルを読み込めませんでした: {}";
 inline constexpr std::string_view kNoPastedRecord =

@@ -8,6 +8,9 @@
 // are UTF-8; report text never passes through these.
 namespace selen {
 
+// The answers to "save before closing?".
+enum class SaveChoice { Save, Discard, Cancel };
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -17,6 +20,8 @@ public:
     virtual void warn(const std::string& text) = 0;
     // A notice with only an OK button.
     virtual void inform(const std::string& text) = 0;
+    // A question with Save, Discard and Cancel.
+    virtual SaveChoice askToSave(const std::string& text) = 0;
     // The general error box, titled with the program's name.
     virtual void error(const std::string& text) = 0;
     // The open dialog ("*.LOR", "*.txt"), starting in `folder`.

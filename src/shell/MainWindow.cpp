@@ -10,8 +10,18 @@
 
 #include "editor/EditorSession.h"
 #include "entry/Colour.h"
+#include "settings/AppSettings.h"
+
+#include <algorithm>
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QCheckBox>
 #include <QFont>
 #include <QGroupBox>
@@ -125,7 +135,9 @@ MainWindow::MainWindow(EditorSession& session, QWidget* parent)
     setWindowTitle(fromUtf8(session_.caption()));
     followPage();
     followWordWrap();
+    setAcceptDrops(true);
     fitToScreen();
+    restoreGeometry();
 }
 
 void MainWindow::fitToScreen()
@@ -134,6 +146,78 @@ void MainWindow::fitToScreen()
     const QRect screen = this->screen()->availableGeometry();
     resize(std::min(1366, screen.width()), std::min(900, screen.height()));
     move(screen.topLeft());
+}
+
+void MainWindow::restoreGeometry()
+{
+    std::optional<WindowGeometry> recorded = session_.recordedWindowGeometry();
+    if (!recorded)
+        return;
+    // Within the screen that is there now: a screen that was unplugged, or
+    // a smaller one, never leaves the window out of reach.
+    const QRect wanted(recorded->x, recorded->y, recorded->width, recorded->height);
+    QScreen* target = QGuiApplication::screenAt(wanted.center());
+    const QRect screen = (target ? target : this->screen())->availableGeometry();
+    const int width = std::min(wanted.width(), screen.width());
+    const int height = std::min(wanted.height(), screen.height());
+    const int x = std::clamp(wanted.x(), screen.left(), screen.left() + screen.width() - width);
+    const int y = std::clamp(wanted.y(), screen.top(), screen.top() + screen.height() - height);
+    resize(width, height);
+    move(x, y);
+    if (recorded->maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    bool close = false;
+    session_.run([&] { close = session_.confirmClose(); });
+    if (!close) {
+        event->ignore();
+        return;
+    }
+    // The place of the frame and the size of the window, as move() and
+    // resize() take them back.
+    const QRect normal = isMaximized() ? normalGeometry() : QRect(pos(), size());
+    session_.rememberWindowGeometry(WindowGeometry{normal.x(), normal.y(), normal.width(), normal.height(), isMaximized()});
+    if (importWindow_)
+        importWindow_->close();
+    event->accept();
+}
+
+namespace {
+// The report file a drag carries: one local file, a .LOR or .txt report.
+QString droppedReport(const QMimeData* data)
+{
+    if (!data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return {};
+    const QString path = data->urls().first().toLocalFile();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QStringLiteral("lor") || suffix == QStringLiteral("txt") ? path : QString();
+}
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedReport(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedReport(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    session_.run([&] { session_.openGivenReport(QFile::encodeName(path).toStdString()); });
+}
+
+void MainWindow::openFromCommandLine(const QStringList& arguments)
+{
+    if (arguments.size() < 2)
+        return;
+    const QString path = QFileInfo(arguments.at(1)).absoluteFilePath();
+    session_.run([&] { session_.openGivenReport(QFile::encodeName(path).toStdString()); });
 }
 
 void MainWindow::buildMenus()
@@ -146,10 +230,14 @@ void MainWindow::buildMenus()
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     file->setObjectName(QStringLiteral("FileMenu"));
-    add(file, QStringLiteral("FileNew"), QStringLiteral("新規作成(&N)"), [this] { session_.run([this] { session_.newReport(); }); });
-    add(file, QStringLiteral("FileOpen"), QStringLiteral("データファイルを開く(&O)"), [this] { session_.run([this] { session_.openReport(); }); });
-    add(file, QStringLiteral("FileSave"), QStringLiteral("データファイルを保存(&S)"), [this] { session_.run([this] { session_.saveReport(); }); });
-    add(file, QStringLiteral("FileExit"), QStringLiteral("終了(&X)"), [this] { close(); });
+    // The desktop's standard keys, shown in the menu.
+    add(file, QStringLiteral("FileNew"), QStringLiteral("新規作成(&N)"), [this] { session_.run([this] { session_.newReport(); }); })
+        ->setShortcut(QKeySequence::New);
+    add(file, QStringLiteral("FileOpen"), QStringLiteral("データファイルを開く(&O)"), [this] { session_.run([this] { session_.openReport(); }); })
+        ->setShortcut(QKeySequence::Open);
+    add(file, QStringLiteral("FileSave"), QStringLiteral("データファイルを保存(&S)"), [this] { session_.run([this] { session_.saveReport(); }); })
+        ->setShortcut(QKeySequence::Save);
+    add(file, QStringLiteral("FileExit"), QStringLiteral("終了(&X)"), [this] { close(); })->setShortcut(QKeySequence::Quit);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     edit->setObjectName(QStringLiteral("EditMenu"));
@@ -171,7 +259,7 @@ void MainWindow::buildMenus()
             else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) memo->selectAll();
         });
     });
-    edit->addAction(QString())->setObjectName(QStringLiteral("EditBlank"));
+    edit->addSeparator()->setObjectName(QStringLiteral("EditBlank"));  // the menu's item without a caption
     add(edit, QStringLiteral("EditCut"), QStringLiteral("切り取り"), [this] {
         editCommand([](QWidget* w) {
             if (auto* line = qobject_cast<QLineEdit*>(w)) line->cut();
@@ -196,13 +284,13 @@ void MainWindow::buildMenus()
 
 // A group box holding one button that runs a session command.
 QWidget* MainWindow::commandGroup(const QString& caption, const QString& objectName, const QString& buttonCaption,
-                                  void (EditorSession::*command)())
+                                  std::function<void()> command)
 {
     auto* group = new QGroupBox(caption);
     auto* layout = new QHBoxLayout(group);
     QPushButton* b = button(objectName, buttonCaption);
     layout->addWidget(b);
-    connect(b, &QPushButton::clicked, this, [this, command] { session_.run([this, command] { (session_.*command)(); }); });
+    connect(b, &QPushButton::clicked, this, [this, command = std::move(command)] { session_.run(command); });
     return group;
 }
 
@@ -232,9 +320,9 @@ QWidget* MainWindow::buildReadPage()
     return reportEditorPage(
         session_.readEditor, QStringLiteral("ReadRulerUpDown"), readArea_,
         {commandGroup(QStringLiteral("ファイル"), QStringLiteral("OpenButton"), QStringLiteral("ファイルを開く"),
-                      &EditorSession::openReport),
+                      [this] { session_.openReport(); }),
          commandGroup(QStringLiteral("編集結果の反映"), QStringLiteral("ApplyButton"),
-                      QStringLiteral("編集結果を項目入力に反映する"), &EditorSession::applyEditorText)});
+                      QStringLiteral("編集結果を項目入力に反映する"), [this] { session_.applyEditorText(); })});
 }
 
 QWidget* MainWindow::buildHeaderPage()
@@ -320,7 +408,7 @@ QWidget* MainWindow::buildOutputPage()
 {
     return reportEditorPage(session_.outputEditor, QStringLiteral("OutputRulerUpDown"), outputArea_,
                             {commandGroup(QStringLiteral("ファイル"), QStringLiteral("SaveButton"),
-                                          QStringLiteral("ファイルに保存する"), &EditorSession::saveReport)});
+                                          QStringLiteral("ファイルに保存する"), [this] { session_.saveReport(); })});
 }
 
 QWidget* MainWindow::buildOptionsPage()
@@ -351,6 +439,8 @@ QWidget* MainWindow::buildPasteArea()
     auto* paste = new QPlainTextEdit;
     bindMemo(paste, session_.pasteArea, refuse_);
     paste->setFixedHeight(56);
+    paste->setPlaceholderText(QStringLiteral("記録行をここに貼り付けて「追加」を押すと、観測の一覧に加わります"));
+    paste->setToolTip(QStringLiteral("観測の記録行（報告書の形式の行）を貼り付けて「追加」を押すと、観測の一覧に加わります"));
     QPushButton* pasteButton = button(QStringLiteral("PasteButton"), QStringLiteral("ペースト"));
     QPushButton* addButton = button(QStringLiteral("AddPastedButton"), QStringLiteral("追加"));
     connect(addButton, &QPushButton::clicked, this, [this] { session_.run([this] { session_.addPastedRecords(); }); });

@@ -11,6 +11,9 @@
 #include <initializer_list>
 
 class QAction;
+class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QCheckBox;
 class QListWidget;
 class QPlainTextEdit;
@@ -33,10 +36,22 @@ public:
 
     QTabWidget* pages() const { return pages_; }
 
+    // The program's arguments (the program itself first): a report named
+    // there is opened as the open command opens it.
+    void openFromCommandLine(const QStringList& arguments);
+
+protected:
+    // Closing asks first when there is unsaved work, and keeps the
+    // window's size and place for the next run.
+    void closeEvent(QCloseEvent* event) override;
+    // A report file dropped on the window opens as the open command opens it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void buildMenus();
     QWidget* commandGroup(const QString& caption, const QString& objectName, const QString& buttonCaption,
-                          void (EditorSession::*command)());
+                          std::function<void()> command);
     QWidget* reportEditorPage(MemoControl& memo, const QString& upDownName, ReportEditorArea*& area,
                               std::initializer_list<QWidget*> groups);
     QWidget* buildReadPage();
@@ -48,6 +63,7 @@ private:
     QWidget* buildPasteArea();
 
     void fitToScreen();
+    void restoreGeometry();
     void ensurePage(int index);
     void followPage();
     void followWordWrap();

@@ -38,6 +38,17 @@ bool QtDialogs::confirm(const std::string& text)
         == QMessageBox::Yes;
 }
 
+SaveChoice QtDialogs::askToSave(const std::string& text)
+{
+    // Qt's own Save, Discard and Cancel buttons, in the desktop's language.
+    switch (QMessageBox::question(parent_, kTitle, fromUtf8(text),
+                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
+    case QMessageBox::Save: return SaveChoice::Save;
+    case QMessageBox::Discard: return SaveChoice::Discard;
+    default: return SaveChoice::Cancel;
+    }
+}
+
 void QtDialogs::warn(const std::string& text)
 {
     QMessageBox::warning(parent_, kTitle, fromUtf8(text));

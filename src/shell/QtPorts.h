@@ -19,6 +19,7 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     bool confirm(const std::string& text) override;
+    SaveChoice askToSave(const std::string& text) override;
     void warn(const std::string& text) override;
     void inform(const std::string& text) override;
     void error(const std::string& text) override;

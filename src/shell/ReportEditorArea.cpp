@@ -21,6 +21,7 @@ ReportEditorArea::ReportEditorArea(QPlainTextEdit* editor, QSpinBox* upDown, QWi
     upDown_->setRange(0, kMaxPosition);
     upDown_->setValue(kMaxPosition);
     upDown_->setFocusPolicy(Qt::NoFocus);
+    upDown_->setToolTip(QStringLiteral("桁の目盛りを上下に動かして、見たい行に重ねます"));
     ruler_->raise();
     connect(upDown_, qOverload<int>(&QSpinBox::valueChanged), this, [this] { place(); });
     connect(editor_->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { place(); });

@@ -12,8 +12,9 @@ namespace selen::shell {
 
 SelenApplication::SelenApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
+    // No display name: the platform would append it to the caption, which
+    // is the program's own title and file name and nothing else.
     setApplicationName(QStringLiteral("Selen"));
-    setApplicationDisplayName(QStringLiteral("Selen"));
 }
 
 bool SelenApplication::notify(QObject* receiver, QEvent* event)

@@ -84,8 +84,10 @@ QWidget* SitesPageView::siteGroup()
 
     auto coordinateRow = [&](int row, QPushButton*& label, const char* labelName, void (SitesPage::*click)(),
                              std::initializer_list<TextControl*> fields) {
+        // A button that looks like one (hover, pressed): a click switches the word.
         label = commandButton(QString::fromLatin1(labelName), QString());
-        label->setFlat(true);
+        label->setToolTip(click == &SitesPage::clickLongitudeLabel ? QStringLiteral("クリックで東経と西経を切り替えます")
+                                                                   : QStringLiteral("クリックで北緯と南緯を切り替えます"));
         connect(label, &QPushButton::clicked, this, [this, click] { session_.run([this, click] { (session_.sites.*click)(); }); });
         grid->addWidget(label, row, 0);
         int column = 1;
@@ -114,7 +116,7 @@ QWidget* SitesPageView::siteGroup()
     grid->addWidget(new QLabel(QStringLiteral("m")), 4, 4);
     auto* height = new QComboBox;
     bindChoice(height, page.heightDatum, rule("ComboBox2"));
-    height->setToolTip(QStringLiteral("標高は地形図kら読み取った高さ。　楕円体高は、GPSが表示する高さの数値。"));
+    height->setToolTip(QStringLiteral("標高は地形図から読み取った高さ。　楕円体高は、GPSが表示する高さの数値。"));
     grid->addWidget(height, 4, 5, 1, 3);
     auto* datum = new QComboBox;
     bindChoice(datum, page.horizontalDatum, rule("ComboBox1"));

@@ -37,6 +37,7 @@ int runSelen(int argc, char** argv, bool quitWhenShown)
     MainWindow window(session);
     dialogs.setParent(&window);
     window.show();
+    window.openFromCommandLine(QCoreApplication::arguments());
     if (quitWhenShown)
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();

@@ -22,6 +22,7 @@ namespace selen::test {
 class FakeDialogs final : public Dialogs {
 public:
     std::deque<bool> answers;                        // confirmation answers, in order
+    std::deque<SaveChoice> saveChoices;              // answers to "save before closing?"
     std::deque<std::optional<std::string>> openNames;
     std::deque<std::optional<std::string>> saveNames;
     std::vector<std::string> shown;                  // every text shown, in order
@@ -44,6 +45,15 @@ public:
         bool answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+    SaveChoice askToSave(const std::string& text) override
+    {
+        show(text);
+        if (saveChoices.empty())
+            throw std::logic_error("unexpected question: " + text);
+        SaveChoice choice = saveChoices.front();
+        saveChoices.pop_front();
+        return choice;
     }
     void warn(const std::string& text) override { show(text); }
     void inform(const std::string& text) override { show(text); }
