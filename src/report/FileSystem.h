@@ -29,6 +29,9 @@ public:
     // Creates or truncates `path`, writes every byte and flushes it to disk.
     virtual FileResult writeFile(const std::string& path, std::string_view bytes) = 0;
     virtual FileResult readFile(const std::string& path, std::string& bytes) = 0;
+    // True when `path` names a folder (through a link too). A file system
+    // without folders (a test's) has none.
+    virtual bool isDirectory(const std::string& /*path*/) { return false; }
 };
 
 }  // namespace selen

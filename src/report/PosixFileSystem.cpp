@@ -46,6 +46,12 @@ bool PosixFileSystem::exists(const std::string& path)
     return ::lstat(path.c_str(), &info) == 0;
 }
 
+bool PosixFileSystem::isDirectory(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 FileResult PosixFileSystem::remove(const std::string& path)
 {
     if (::unlink(path.c_str()) != 0)

@@ -19,6 +19,7 @@ public:
     FileResult rename(const std::string& from, const std::string& to) override;
     FileResult writeFile(const std::string& path, std::string_view bytes) override;
     FileResult readFile(const std::string& path, std::string& bytes) override;
+    bool isDirectory(const std::string& path) override;
 };
 
 }  // namespace selen
