@@ -7,27 +7,15 @@
 namespace selen::cli {
 
 namespace {
-enum class Format { Text, Tsv };
-
-std::string columnsText(const Problem& p)
-{
-    if (p.firstColumn == 0)
-        return {};
-    if (p.firstColumn == p.lastColumn)
-        return "column " + std::to_string(p.firstColumn);
-    return "columns " + std::to_string(p.firstColumn) + "-" + std::to_string(p.lastColumn);
-}
+enum class Format { Text, Tsv, Json };
 
 void printText(std::ostream& out, const std::string& file, const Problem& p)
 {
-    out << file << ':' << p.line << ": ";
-    std::string where;
-    if (p.record != 0)
-        where = "record " + std::to_string(p.record);
-    std::string columns = columnsText(p);
-    if (!columns.empty())
-        where += (where.empty() ? "" : ", ") + columns;
-    if (!where.empty())
+    out << file;
+    if (p.line != 0)
+        out << ':' << p.line;
+    out << ": ";
+    if (std::string where = problemPlace(p); !where.empty())
         out << where << ": ";
     out << problemMessage(p) << '\n';
 }
@@ -47,6 +35,15 @@ void printTsv(std::ostream& out, const std::string& file, const Problem& p)
     out << tsvField(file) << '\t' << p.line << '\t' << p.record << '\t' << p.firstColumn << '\t' << p.lastColumn
         << '\t' << problemName(p.code) << '\t' << problemMessage(p) << '\n';
 }
+
+void printJson(std::ostream& out, const std::string& file, const Problem& p, bool first)
+{
+    out << (first ? "\n" : ",\n") << "{\"file\":" << jsonString(validUtf8(file)) << ",\"line\":" << p.line
+        << ",\"record\":" << p.record << ",\"site\":" << p.site << ",\"observer\":" << p.observer
+        << ",\"field\":" << (p.field ? jsonString(fieldInfo(*p.field).caption) : std::string("null"))
+        << ",\"first_column\":" << p.firstColumn << ",\"last_column\":" << p.lastColumn
+        << ",\"rule\":" << jsonString(problemName(p.code)) << ",\"message\":" << jsonString(problemMessage(p)) << '}';
+}
 }  // namespace
 
 int CheckCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -58,6 +55,8 @@ int CheckCommand::execute(const std::vector<std::string>& args, std::ostream& ou
             format = Format::Text;
         } else if (arg == "--format=tsv") {
             format = Format::Tsv;
+        } else if (arg == "--format=json") {
+            format = Format::Json;
         } else if (arg.starts_with("-") && arg != "-") {
             err << "selen-report check: unknown option '" << arg << "'\nusage: selen-report " << usage() << '\n';
             return kExitFailure;
@@ -72,28 +71,34 @@ int CheckCommand::execute(const std::vector<std::string>& args, std::ostream& ou
 
     if (format == Format::Tsv)
         out << "file\tline\trecord\tfirst_column\tlast_column\tproblem\tmessage\n";
+    if (format == Format::Json)
+        out << '[';
     std::size_t problemCount = 0;
     std::size_t filesWithProblems = 0;
     std::size_t unreadable = 0;
+    std::string bytes;
     for (const std::string& file : files) {
-        std::string bytes;
         if (FileResult read = fs_.readFile(file, bytes); !read) {
             err << "selen-report check: cannot read " << read.error << '\n';
             ++unreadable;
             continue;
         }
-        std::vector<Problem> problems = checkReportText(bytes);
+        const std::vector<Problem> problems = checkReportText(bytes, context_);
         for (const Problem& p : problems) {
             if (format == Format::Tsv)
                 printTsv(out, file, p);
+            else if (format == Format::Json)
+                printJson(out, file, p, problemCount == 0 && &p == &problems.front());
             else
                 printText(out, file, p);
         }
         problemCount += problems.size();
         filesWithProblems += problems.empty() ? 0 : 1;
     }
+    if (format == Format::Json)
+        out << (problemCount == 0 ? "]\n" : "\n]\n");
 
-    std::ostream& summary = format == Format::Tsv ? err : out;
+    std::ostream& summary = format == Format::Text ? out : err;
     summary << "checked " << files.size() - unreadable << " of " << files.size() << " file"
             << (files.size() == 1 ? "" : "s") << ": " << problemCount << " problem" << (problemCount == 1 ? "" : "s")
             << " in " << filesWithProblems << " file" << (filesWithProblems == 1 ? "" : "s");
