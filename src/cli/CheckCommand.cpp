@@ -4,21 +4,12 @@
 
 #include "report/ReportCheck.h"
 
+#include <charconv>
+
 namespace selen::cli {
 
 namespace {
 enum class Format { Text, Tsv, Json };
-
-void printText(std::ostream& out, const std::string& file, const Problem& p)
-{
-    out << file;
-    if (p.line != 0)
-        out << ':' << p.line;
-    out << ": ";
-    if (std::string where = problemPlace(p); !where.empty())
-        out << where << ": ";
-    out << problemMessage(p) << '\n';
-}
 
 // Tabs and line ends never occur in our own messages; file names may hold them.
 std::string tsvField(std::string text)
@@ -30,19 +21,74 @@ std::string tsvField(std::string text)
     return text;
 }
 
-void printTsv(std::ostream& out, const std::string& file, const Problem& p)
+void appendNumber(std::string& out, std::uint64_t number)
 {
-    out << tsvField(file) << '\t' << p.line << '\t' << p.record << '\t' << p.firstColumn << '\t' << p.lastColumn
-        << '\t' << problemName(p.code) << '\t' << problemMessage(p) << '\n';
+    char digits[24];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
 }
 
-void printJson(std::ostream& out, const std::string& file, const Problem& p, bool first)
+// One problem as a line of the chosen format, appended to `out`. `file` is
+// the name as that format writes it.
+void appendProblem(std::string& out, Format format, std::string_view file, const Problem& p, bool first)
 {
-    out << (first ? "\n" : ",\n") << "{\"file\":" << jsonString(validUtf8(file)) << ",\"line\":" << p.line
-        << ",\"record\":" << p.record << ",\"site\":" << p.site << ",\"observer\":" << p.observer
-        << ",\"field\":" << (p.field ? jsonString(fieldInfo(*p.field).caption) : std::string("null"))
-        << ",\"first_column\":" << p.firstColumn << ",\"last_column\":" << p.lastColumn
-        << ",\"rule\":" << jsonString(problemName(p.code)) << ",\"message\":" << jsonString(problemMessage(p)) << '}';
+    switch (format) {
+    case Format::Text:
+        out += file;
+        if (p.line != 0) {
+            out += ':';
+            appendNumber(out, p.line);
+        }
+        out += ": ";
+        if (const std::size_t before = out.size(); appendProblemPlace(out, p), out.size() > before)
+            out += ": ";
+        appendProblemMessage(out, p);
+        out += '\n';
+        return;
+    case Format::Tsv:
+        out += file;
+        for (std::uint64_t number : {std::uint64_t{p.line}, std::uint64_t{p.record}, std::uint64_t{p.firstColumn},
+                                     std::uint64_t{p.lastColumn}}) {
+            out += '\t';
+            appendNumber(out, number);
+        }
+        out += '\t';
+        out += problemName(p.code);
+        out += '\t';
+        appendProblemMessage(out, p);
+        out += '\n';
+        return;
+    case Format::Json:
+        out += first ? "\n{\"file\":" : ",\n{\"file\":";
+        out += file;
+        struct Number {
+            std::string_view key;
+            std::uint64_t value;
+        };
+        for (Number n : {Number{",\"line\":", p.line}, Number{",\"record\":", p.record}, Number{",\"site\":", p.site},
+                         Number{",\"observer\":", p.observer}}) {
+            out += n.key;
+            appendNumber(out, n.value);
+        }
+        out += ",\"field\":";
+        if (p.field)
+            appendJsonString(out, fieldInfo(*p.field).caption);
+        else
+            out += "null";
+        out += ",\"first_column\":";
+        appendNumber(out, p.firstColumn);
+        out += ",\"last_column\":";
+        appendNumber(out, p.lastColumn);
+        out += ",\"rule\":";
+        appendJsonString(out, problemName(p.code));
+        out += ",\"message\":";
+        {
+            std::string message;
+            appendProblemMessage(message, p);
+            appendJsonString(out, message);
+        }
+        out += '}';
+        return;
+    }
 }
 }  // namespace
 
@@ -77,6 +123,7 @@ int CheckCommand::execute(const std::vector<std::string>& args, std::ostream& ou
     std::size_t filesWithProblems = 0;
     std::size_t unreadable = 0;
     std::string bytes;
+    std::string lines;  // one file's problems, written at once
     for (const std::string& file : files) {
         if (FileResult read = fs_.readFile(file, bytes); !read) {
             err << "selen-report check: cannot read " << read.error << '\n';
@@ -84,14 +131,13 @@ int CheckCommand::execute(const std::vector<std::string>& args, std::ostream& ou
             continue;
         }
         const std::vector<Problem> problems = checkReportText(bytes, context_);
-        for (const Problem& p : problems) {
-            if (format == Format::Tsv)
-                printTsv(out, file, p);
-            else if (format == Format::Json)
-                printJson(out, file, p, problemCount == 0 && &p == &problems.front());
-            else
-                printText(out, file, p);
-        }
+        const std::string name = format == Format::Tsv    ? tsvField(file)
+                               : format == Format::Json ? jsonString(validUtf8(file))
+                                                          : file;
+        lines.clear();
+        for (const Problem& p : problems)
+            appendProblem(lines, format, name, p, problemCount == 0 && &p == &problems.front());
+        out << lines;
         problemCount += problems.size();
         filesWithProblems += problems.empty() ? 0 : 1;
     }

@@ -3,6 +3,8 @@
 #include "report/Cp932.h"
 #include "report/Report.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 namespace selen::cli {
@@ -14,49 +16,77 @@ using enum ProblemCode;
 // Long lines are shown up to this many bytes, never half a character.
 constexpr std::size_t kShownBytes = 60;
 
-std::string quoted(std::string_view cp932)
-{
-    const std::size_t cut = cp932::safeCutLength(cp932, kShownBytes);
-    return "\"" + printable(cp932.substr(0, cut)) + (cut < cp932.size() ? "...\"" : "\"");
-}
-
-// The field as the window names it, with English words for readers of the
-// report tool: "分 (minute)".
-std::string fieldWords(const Problem& p)
-{
-    if (!p.field)
-        return "the field";
-    const FieldInfo& info = fieldInfo(*p.field);
-    return std::string(info.caption) + " (" + std::string(info.name) + ")";
-}
-
-std::string columnWords(std::size_t first, std::size_t last)
-{
-    if (first == last)
-        return "column " + std::to_string(first);
-    return "columns " + std::to_string(first) + "-" + std::to_string(last);
-}
-
-// What a line passed over at the start of the text held, by its label.
-std::string lostHeaderValue(std::string_view line)
-{
-    struct Label {
-        std::string_view label;
-        const char* words;
-    };
-    for (Label l : {Label{kPlaceNameLabel, "the place name"}, Label{kEmailLabel, "the e-mail address"},
-                    Label{kRepresentativeLabel, "the representative"}, Label{kMessageLabel, "the header message line"}}) {
-        if (line.substr(0, l.label.size()) == l.label) {
-            const std::string_view value = line.size() > kHeaderLabelWidth ? line.substr(kHeaderLabelWidth) : "";
-            return std::string(l.words) + " " + quoted(value);
-        }
+// Appends words and numbers to a text: a checked batch has thousands of
+// problems, so their words are written straight into one buffer.
+class Words {
+public:
+    explicit Words(std::string& out) : out_(out) {}
+    Words& operator<<(std::string_view text)
+    {
+        out_ += text;
+        return *this;
     }
-    return "the line " + quoted(line);
-}
+    Words& operator<<(std::uint64_t number)
+    {
+        char digits[24];
+        out_.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+        return *this;
+    }
+    // CP932 bytes, quoted, shown as UTF-8; a long text is cut.
+    Words& quoted(std::string_view cp932)
+    {
+        const std::size_t cut = cp932::safeCutLength(cp932, kShownBytes);
+        out_ += '"';
+        appendPrintable(out_, cp932.substr(0, cut));
+        out_ += cut < cp932.size() ? "...\"" : "\"";
+        return *this;
+    }
+    // The field as the window names it, with English words for readers of
+    // the report tool: "分 (minute)".
+    Words& field(const Problem& p)
+    {
+        if (!p.field)
+            return *this << "the field";
+        const FieldInfo& info = fieldInfo(*p.field);
+        return *this << info.caption << " (" << info.name << ")";
+    }
+    Words& columns(std::uint64_t first, std::uint64_t last)
+    {
+        if (first == last)
+            return *this << "column " << first;
+        return *this << "columns " << first << "-" << last;
+    }
+    // What a line passed over held, by its label.
+    Words& lostHeaderValue(std::string_view line)
+    {
+        struct Label {
+            std::string_view label;
+            std::string_view words;
+        };
+        for (Label l : {Label{kPlaceNameLabel, "the place name "}, Label{kEmailLabel, "the e-mail address "},
+                        Label{kRepresentativeLabel, "the representative "},
+                        Label{kMessageLabel, "the header message line "}}) {
+            if (line.substr(0, l.label.size()) == l.label)
+                return (*this << l.words).quoted(line.size() > kHeaderLabelWidth ? line.substr(kHeaderLabelWidth) : "");
+        }
+        return (*this << "the line ").quoted(line);
+    }
 
-std::string timeWords(FieldId field)
+    static void appendPrintable(std::string& out, std::string_view cp932)
+    {
+        if (std::all_of(cp932.begin(), cp932.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
+            out += cp932;
+        else
+            out += printable(cp932);
+    }
+
+private:
+    std::string& out_;
+};
+
+std::string_view timeWords(std::optional<FieldId> field)
 {
-    switch (field) {
+    switch (field.value_or(FieldId::SecondFraction)) {
     case FieldId::Hour: return "an hour (0-23)";
     case FieldId::Minute: return "a minute (0-59)";
     case FieldId::Second: return "a second (0-59)";
@@ -114,9 +144,9 @@ std::string validUtf8(std::string_view bytes)
     return out;
 }
 
-std::string jsonString(std::string_view utf8)
+void appendJsonString(std::string& out, std::string_view utf8)
 {
-    std::string out = "\"";
+    out += '"';
     for (char c : utf8) {
         switch (c) {
         case '"': out += "\\\""; break;
@@ -134,7 +164,14 @@ std::string jsonString(std::string_view utf8)
             }
         }
     }
-    return out + "\"";
+    out += '"';
+}
+
+std::string jsonString(std::string_view utf8)
+{
+    std::string out;
+    appendJsonString(out, utf8);
+    return out;
 }
 
 std::string_view problemName(ProblemCode code)
@@ -172,95 +209,155 @@ std::string_view problemName(ProblemCode code)
     return "unknown";
 }
 
+void appendProblemPlace(std::string& out, const Problem& p)
+{
+    Words words(out);
+    const bool item = p.record != 0 || p.site != 0 || p.observer != 0;
+    if (p.record != 0)
+        words << "record " << p.record;
+    else if (p.site != 0)
+        words << "site line " << p.site;
+    else if (p.observer != 0)
+        words << "observer line " << p.observer;
+    if (p.firstColumn != 0) {
+        if (item)
+            words << ", ";
+        words.columns(p.firstColumn, p.lastColumn);
+    }
+}
+
 std::string problemPlace(const Problem& p)
 {
-    std::string where;
-    if (p.record != 0)
-        where = "record " + std::to_string(p.record);
-    else if (p.site != 0)
-        where = "site line " + std::to_string(p.site);
-    else if (p.observer != 0)
-        where = "observer line " + std::to_string(p.observer);
-    if (p.firstColumn != 0)
-        where += (where.empty() ? "" : ", ") + columnWords(p.firstColumn, p.lastColumn);
-    return where;
+    std::string out;
+    appendProblemPlace(out, p);
+    return out;
+}
+
+void appendProblemMessage(std::string& out, const Problem& p)
+{
+    Words w(out);
+    switch (p.code) {
+    case ByteOrderMark:
+        if (p.found.find_first_not_of(' ') == std::string::npos) {
+            w << "the file begins with a UTF-8 byte-order mark; it is dropped";
+            return;
+        }
+        w << "the file begins with a UTF-8 byte-order mark, so its first line is not read: ";
+        w.lostHeaderValue(p.found) << " is lost";
+        return;
+    case FirstLineNotHeader:
+        w << "the first line is never read as a site, observer or record line: ";
+        w.quoted(p.found) << " is lost";
+        return;
+    case SecondHeaderLine:
+        w << "only the first line of each header label is read: ";
+        w.lostHeaderValue(p.found) << " is lost";
+        return;
+    case LineAfterMarker:
+        w << "the line right after the message marker is not read: ";
+        w.quoted(p.found) << " is lost";
+        return;
+    case UnrecognisedLine:
+        w << "the line ";
+        w.quoted(p.found) << " is not a header, site, observer, record, comment or message line and is not read";
+        return;
+    case MissingYear:
+        w << "the year (columns 1-4) is missing, so the line is not read as a record";
+        return;
+    case YearOutOfRange:
+        w << "the year ";
+        w.quoted(p.found) << (p.record != 0 ? " is not a year from 1600 to 2200"
+                                            : " is outside 1600-2200, so the line is not read as a record");
+        return;
+    case RecordReadAsComment:
+        w << "a record without a year follows record " << p.record << " and is read as its comment";
+        return;
+    case RecordTooLong:
+        w << "the record line is " << p.lastColumn << " columns long; columns 118 on are not kept: ";
+        w.quoted(p.found) << " is lost";
+        return;
+    case SplitCharacter:
+        w << "a double-byte character is split at ";
+        w.columns(p.firstColumn, p.lastColumn) << "; the half kept becomes a blank";
+        return;
+    case CommentTooLong:
+        w << "the comment line is " << p.lastColumn << " bytes long; the comment area keeps columns 5-"
+          << p.firstColumn - 1 << ", so the cut falls after byte " << p.firstColumn - 1 << " and ";
+        w.quoted(p.found) << " is lost";
+        return;
+    case CertaintyReadAsBlank:
+        w.field(p) << " code ";
+        w.quoted(p.found) << " is not 1, 2 or 3 and is read as a blank";
+        return;
+    case TooManyRecords:
+        w << "record " << p.record << " is past the 999th and is not read";
+        return;
+    case TooManySites:
+        w << "a site line past the 52nd is not read";
+        return;
+    case TooManyObservers:
+        w << "an observer line past the 52nd is not read";
+        return;
+    case MissingPlaceName:
+        w << "the header has no place name (\"Place name\" line)";
+        return;
+    case MissingEmail:
+        w << "the header has no e-mail address (\"Email address\" line)";
+        return;
+    case MissingRepresentative:
+        w << "the header has no representative (\"Representative\" line)";
+        return;
+    case NoSiteLine:
+        w << "the report has records but no site line";
+        return;
+    case NoObserverLine:
+        w << "the report has records but no observer line";
+        return;
+    case NonAscii:
+        w.quoted(p.found) << " is not printable ASCII, which the fixed columns take only";
+        return;
+    case RequiredMissing:
+        w << "required field ";
+        w.field(p) << " is empty";
+        return;
+    case CodeNotInList:
+        w.field(p) << " code ";
+        w.quoted(p.found) << " is not in its list, so the field shows it as not chosen";
+        return;
+    case UnknownSite:
+        w << "site letter ";
+        w.quoted(p.found) << " names no site line";
+        return;
+    case UnknownObserver:
+        w << "observer letter ";
+        w.quoted(p.found) << " names no observer line";
+        return;
+    case NotADate:
+        w.field(p) << " ";
+        w.quoted(p.found) << " is not a " << (p.field == FieldId::Month ? "month (1-12)" : "day of that month");
+        return;
+    case NotATime:
+        w.field(p) << " ";
+        w.quoted(p.found) << " is not " << timeWords(p.field);
+        return;
+    case FutureDate:
+        w << "the date ";
+        if (p.found.size() == 8)
+            w << std::string_view(p.found).substr(0, 4) << "-" << std::string_view(p.found).substr(4, 2) << "-"
+              << std::string_view(p.found).substr(6, 2);
+        else
+            w.quoted(p.found);
+        w << " is more than one day after today";
+        return;
+    }
+    w << "unknown problem";
 }
 
 std::string problemMessage(const Problem& p)
 {
-    switch (p.code) {
-    case ByteOrderMark:
-        if (p.found.find_first_not_of(' ') == std::string::npos)
-            return "the file begins with a UTF-8 byte-order mark; it is dropped";
-        return "the file begins with a UTF-8 byte-order mark, so its first line is not read: " + lostHeaderValue(p.found)
-            + " is lost";
-    case FirstLineNotHeader:
-        return "the first line is never read as a site, observer or record line: " + quoted(p.found) + " is lost";
-    case SecondHeaderLine:
-        return "only the first line of each header label is read: " + lostHeaderValue(p.found) + " is lost";
-    case LineAfterMarker:
-        return "the line right after the message marker is not read: " + quoted(p.found) + " is lost";
-    case UnrecognisedLine:
-        return "the line " + quoted(p.found)
-            + " is not a header, site, observer, record, comment or message line and is not read";
-    case MissingYear:
-        return "the year (columns 1-4) is missing, so the line is not read as a record";
-    case YearOutOfRange:
-        if (p.record != 0)
-            return "the year " + quoted(p.found) + " is not a year from 1600 to 2200";
-        return "the year " + quoted(p.found) + " is outside 1600-2200, so the line is not read as a record";
-    case RecordReadAsComment:
-        return "a record without a year follows record " + std::to_string(p.record) + " and is read as its comment";
-    case RecordTooLong:
-        return "the record line is " + std::to_string(p.lastColumn) + " columns long; columns 118 on are not kept: "
-            + quoted(p.found) + " is lost";
-    case SplitCharacter:
-        return "a double-byte character is split at " + columnWords(p.firstColumn, p.lastColumn)
-            + "; the half kept becomes a blank";
-    case CommentTooLong:
-        return "the comment line is " + std::to_string(p.lastColumn) + " bytes long; the comment area keeps columns 5-"
-            + std::to_string(p.firstColumn - 1) + ", so the cut falls after byte " + std::to_string(p.firstColumn - 1)
-            + " and " + quoted(p.found) + " is lost";
-    case CertaintyReadAsBlank:
-        return fieldWords(p) + " code " + quoted(p.found) + " is not 1, 2 or 3 and is read as a blank";
-    case TooManyRecords:
-        return "record " + std::to_string(p.record) + " is past the 999th and is not read";
-    case TooManySites:
-        return "a site line past the 52nd is not read";
-    case TooManyObservers:
-        return "an observer line past the 52nd is not read";
-    case MissingPlaceName:
-        return "the header has no place name (\"Place name\" line)";
-    case MissingEmail:
-        return "the header has no e-mail address (\"Email address\" line)";
-    case MissingRepresentative:
-        return "the header has no representative (\"Representative\" line)";
-    case NoSiteLine:
-        return "the report has records but no site line";
-    case NoObserverLine:
-        return "the report has records but no observer line";
-    case NonAscii:
-        return quoted(p.found) + " is not printable ASCII, which the fixed columns take only";
-    case RequiredMissing:
-        return "required field " + fieldWords(p) + " is empty";
-    case CodeNotInList:
-        return fieldWords(p) + " code " + quoted(p.found) + " is not in its list, so the field shows it as not chosen";
-    case UnknownSite:
-        return "site letter " + quoted(p.found) + " names no site line";
-    case UnknownObserver:
-        return "observer letter " + quoted(p.found) + " names no observer line";
-    case NotADate:
-        return fieldWords(p) + " " + quoted(p.found) + " is not a "
-            + (p.field == FieldId::Month ? "month (1-12)" : "day of that month");
-    case NotATime:
-        return fieldWords(p) + " " + quoted(p.found) + " is not " + timeWords(p.field.value_or(FieldId::SecondFraction));
-    case FutureDate:
-        if (p.found.size() == 8)
-            return "the date " + p.found.substr(0, 4) + "-" + p.found.substr(4, 2) + "-" + p.found.substr(6, 2)
-                + " is more than one day after today";
-        return "the date " + quoted(p.found) + " is more than one day after today";
-    }
-    return "unknown problem";
+    std::string out;
+    appendProblemMessage(out, p);
+    return out;
 }
 
 }  // namespace selen::cli

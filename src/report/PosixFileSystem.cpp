@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -101,6 +102,7 @@ FileResult PosixFileSystem::readFile(const std::string& path, std::string& bytes
         return systemFailure(path);
     }
     std::string data;
+    data.reserve(std::min(static_cast<std::size_t>(info.st_size), kMaxReadBytes));
     char buffer[65536];
     for (;;) {
         ssize_t n = ::read(fd.get(), buffer, sizeof buffer);

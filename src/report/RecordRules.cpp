@@ -158,16 +158,19 @@ bool isListedCode(FieldId id, char code)
 FieldStates fieldStates(const ObservationItem& item, const FieldContext& context)
 {
     FieldStates states{};
-    auto col = [&item](std::size_t column) { return item.column(column); };
-    auto cols = [&item](columns::Field field) { return item.columns(field); };
+    // The held text is always its full length: columns are read straight.
+    const char* const record = item.text().data() + ObservationItem::ColumnBase - 1;
+    const CodeTables& tables = codeTables();
+    auto col = [record](std::size_t column) { return record[column]; };
+    auto cols = [record](columns::Field field) { return std::string_view(record + field.first, field.width); };
     auto set = [&states](FieldId id, FieldState state) { states[static_cast<std::size_t>(id)] = state; };
     auto text = [&](FieldId id, std::string_view shown, FieldState empty) {
         set(id, hasNonSpace(shown) ? FieldState::Entered : empty);
     };
     // The code a list shows: its column's character when listed, else blank.
     auto chosen = [&](FieldId id) {
-        const char code = col(fieldInfo(id).columns.first);
-        return isListedCode(id, code) ? code : ' ';
+        const char code = col(kFields[static_cast<std::size_t>(id)].columns.first);
+        return code != ' ' && tables.listed(id, code) ? code : ' ';
     };
     auto coded = [&](FieldId id, FieldState empty) { set(id, chosen(id) != ' ' ? FieldState::Entered : empty); };
 
@@ -239,7 +242,7 @@ FieldStates fieldStates(const ObservationItem& item, const FieldContext& context
     set(Temperature, hasDigitOrMinus(cols(c::kTemperature)) ? FieldState::Entered : FieldState::Conditional);
 
     auto lettered = [&](FieldId id, std::string_view letters) {
-        const char letter = col(fieldInfo(id).columns.first);
+        const char letter = col(kFields[static_cast<std::size_t>(id)].columns.first);
         set(id, letter != ' ' && letters.find(letter) != std::string_view::npos ? FieldState::Entered
                                                                                 : FieldState::Required);
     };

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -22,7 +23,7 @@ enum class FieldState {
 };
 
 // The fields of the observation page, in the page's order.
-enum class FieldId : std::size_t {
+enum class FieldId : std::uint8_t {
     Year, Month, Day, Hour, Minute, Second, SecondFraction,
     Catalogue, StarNumber, GscRegion, GscNumber, AsteroidNumber, PlanetList, PlanetNumber, WdsComponent,
     Phenomenon, Limb,

@@ -31,21 +31,21 @@ bool looksLikeRecord(std::string_view line)
     return yearColumnsPlain && dateDigits;
 }
 
-Problem lineProblem(ProblemCode code, std::size_t line, std::string_view found = {})
-{
-    Problem problem{code, line};
-    problem.found = std::string(found);
-    return problem;
-}
-
 Problem recordProblem(ProblemCode code, std::size_t line, std::size_t record, std::size_t first = 0,
                       std::size_t last = 0, std::string_view found = {})
 {
-    Problem problem{code, line, record};
-    problem.firstColumn = first;
-    problem.lastColumn = last;
-    problem.found = std::string(found);
+    Problem problem{code};
+    problem.line = static_cast<std::uint32_t>(line);
+    problem.record = static_cast<std::uint32_t>(record);
+    problem.firstColumn = static_cast<std::uint32_t>(first);
+    problem.lastColumn = static_cast<std::uint32_t>(last);
+    problem.found = found;
     return problem;
+}
+
+Problem lineProblem(ProblemCode code, std::size_t line, std::string_view found = {})
+{
+    return recordProblem(code, line, 0, 0, 0, found);
 }
 
 // What the reader passes over, in its words for the coordinator.
@@ -129,8 +129,9 @@ std::vector<Problem> checkReportText(std::string_view text, const RuleContext& c
 {
     const Lines lines = splitLines(text);
     const ReadReport read = parseReportLines(lines);
-    std::vector<Problem> problems;
 
+    // What the reading loses or changes: few, sorted by line on their own.
+    std::vector<Problem> problems;
     const bool byteOrderMark = text.starts_with(kByteOrderMark);
     if (byteOrderMark)
         problems.push_back(lineProblem(ByteOrderMark, 1, lines.front().substr(kByteOrderMark.size())));
@@ -139,10 +140,19 @@ std::vector<Problem> checkReportText(std::string_view text, const RuleContext& c
         const std::size_t at = read.recordLines[i];
         recordLineProblems(lines[at - 1], at < lines.size() ? lines[at] : std::string_view{}, at, i + 1, problems);
     }
+    const auto byLine = [](const Problem& a, const Problem& b) { return a.line < b.line; };
+    std::stable_sort(problems.begin(), problems.end(), byLine);
+
+    // The rules of the items, possibly thousands, come in line order when
+    // the file has its blocks in the usual order; they are merged in after
+    // the reader's problems of the same line.
+    const auto items = static_cast<std::ptrdiff_t>(problems.size());
     checkReportItems(read.report, context, ItemLines{&read.recordLines, &read.siteLines, &read.observerLines},
                      problems);
-    std::stable_sort(problems.begin(), problems.end(),
-                     [](const Problem& a, const Problem& b) { return a.line < b.line; });
+    if (std::is_sorted(problems.begin() + items, problems.end(), byLine))
+        std::inplace_merge(problems.begin(), problems.begin() + items, problems.end(), byLine);
+    else
+        std::stable_sort(problems.begin(), problems.end(), byLine);
     return problems;
 }
 

@@ -4,6 +4,7 @@
 #include "StringRoutines.h"
 #include "TextLines.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace selen {
@@ -65,6 +66,9 @@ ReadReport parseReportLines(const Lines& lines)
     Report& report = result.report;
     auto passOver = [&result](std::size_t index, Reason reason) { result.passedOver.push_back({index + 1, reason}); };
 
+    const std::size_t mostRecords = std::min(lines.size(), static_cast<std::size_t>(ObservationItem::kMaxRecords));
+    report.observations.reserve(mostRecords);
+    result.recordLines.reserve(mostRecords);
     HeaderField headers[] = {{kPlaceNameLabel, &Report::placeName},
                              {kEmailLabel, &Report::emailAddress},
                              {kRepresentativeLabel, &Report::representative}};
@@ -72,7 +76,7 @@ ReadReport parseReportLines(const Lines& lines)
         const std::string_view line = lines[i];
         bool header = false;
         for (HeaderField& field : headers) {
-            if (!startsWith(line, field.label))
+            if (line.empty() || line.front() != field.label.front() || !startsWith(line, field.label))
                 continue;
             header = true;
             if (field.found) {
@@ -86,7 +90,7 @@ ReadReport parseReportLines(const Lines& lines)
         }
         if (header)
             continue;
-        if (startsWith(line, kMessageLabel)) {
+        if (!line.empty() && line.front() == kMessageLabel.front() && startsWith(line, kMessageLabel)) {
             if (line.size() > kHeaderLabelWidth)
                 report.headerMessage.emplace_back(line.substr(kHeaderLabelWidth));
             continue;

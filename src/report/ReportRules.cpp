@@ -5,6 +5,7 @@
 #include "StringRoutines.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace selen {
 
@@ -67,13 +68,30 @@ long long dayNumber(long long year, int month, int day)
     return era * 146097 + dayOfEra - 719468;
 }
 
+// True when none of the eight bytes is below 0x20 or above 0x7E.
+bool allPrintable(std::uint64_t bytes)
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kHighs = 0x8080808080808080;
+    const std::uint64_t below20 = (bytes - 0x20 * kOnes) & ~bytes & kHighs;
+    const std::uint64_t from7F = ((bytes & ~kHighs) + kOnes) | bytes;
+    return ((below20 | from7F) & kHighs) == 0;
+}
+
 // The first stretch of the fixed columns from the first to the last byte
 // outside printable ASCII (a double-byte character counted whole), if any.
 std::optional<std::pair<std::size_t, std::size_t>> nonAsciiSpan(std::string_view line, std::size_t width)
 {
     line = line.substr(0, std::min(line.size(), width));
+    // Eight bytes at a time: nearly every line is plain.
+    std::size_t plain = 0;
+    for (std::uint64_t bytes = 0; plain + 8 <= line.size(); plain += 8) {
+        std::memcpy(&bytes, line.data() + plain, 8);
+        if (!allPrintable(bytes))
+            break;
+    }
     const auto isBad = [](char c) { return !isPrintableAscii(c); };
-    const auto first = std::find_if(line.begin(), line.end(), isBad);
+    const auto first = std::find_if(line.begin() + static_cast<std::ptrdiff_t>(plain), line.end(), isBad);
     if (first == line.end())
         return std::nullopt;
     std::size_t last = static_cast<std::size_t>(std::find_if(line.rbegin(), line.rend(), isBad).base() - line.begin());
@@ -83,21 +101,43 @@ std::optional<std::pair<std::size_t, std::size_t>> nonAsciiSpan(std::string_view
     return std::pair{static_cast<std::size_t>(first - line.begin()) + 1, last};
 }
 
+// The fields written from a fixed code list.
+constexpr std::array<bool, kFieldCount> kCodedFields = [] {
+    std::array<bool, kFieldCount> coded{};
+    for (FieldId id : {FieldId::Catalogue, FieldId::Phenomenon, FieldId::Limb, FieldId::Application,
+                       FieldId::TimingMethod1, FieldId::TimingMethod2, FieldId::TimeSource, FieldId::Certainty,
+                       FieldId::DoubleStarComponent, FieldId::LightLevel, FieldId::SkyStability,
+                       FieldId::SkyTransparency, FieldId::Remarks})
+        coded[static_cast<std::size_t>(id)] = true;
+    return coded;
+}();
+
 class ItemChecker {
 public:
     ItemChecker(const Report& report, const RuleContext& context, const ItemLines& lines, std::vector<Problem>& out)
-        : report_(report), context_(context), lines_(lines), out_(out)
+        : report_(report), context_(context), lines_(lines), out_(out),
+          lastDay_(dayNumber(context.todayYear, std::max(context.todayMonth, 1), context.todayDay) + 1)
     {
     }
 
+    // The list is reserved once for the most problems the report can have:
+    // a report of incomplete records has thousands, and growing the list
+    // step by step (copying it, and touching new memory each time) costs
+    // more than finding them. Reserved memory that is never written costs
+    // nothing.
     void run()
     {
+        constexpr std::size_t kMostForTheHeader = 5;    // three header values, no site, no observer
+        constexpr std::size_t kMostPerRecord = kFieldCount + 2;  // one per field, a future date, a byte
+        out_.reserve(out_.size() + kMostForTheHeader + report_.sites.size() + report_.observers.size()
+                     + kMostPerRecord * report_.observations.size());
+
         if (isBlankText(report_.placeName))
-            out_.push_back(Problem{MissingPlaceName});
+            emit(MissingPlaceName);
         if (isBlankText(report_.emailAddress))
-            out_.push_back(Problem{MissingEmail});
+            emit(MissingEmail);
         if (isBlankText(report_.representative))
-            out_.push_back(Problem{MissingRepresentative});
+            emit(MissingRepresentative);
         const bool hasRecords = std::any_of(report_.observations.begin(), report_.observations.end(),
                                             [](const ObservationItem& item) { return !item.isBlank(); });
 
@@ -109,7 +149,7 @@ public:
             anySite = anySite || !holdsNothing(site.text());
         }
         if (hasRecords && !anySite)
-            out_.push_back(Problem{NoSiteLine});
+            emit(NoSiteLine);
         for (std::size_t i = 0; i < report_.sites.size(); ++i)
             checkLine(report_.sites[i].text(), SiteLine::kWidth, lineOf(lines_.sites, i), i + 1, 0);
 
@@ -121,7 +161,7 @@ public:
             anyObserver = anyObserver || !holdsNothing(observer.text());
         }
         if (hasRecords && !anyObserver)
-            out_.push_back(Problem{NoObserverLine});
+            emit(NoObserverLine);
         for (std::size_t i = 0; i < report_.observers.size(); ++i)
             checkLine(report_.observers[i].text(), ObserverLine::kWidth, lineOf(lines_.observers, i), 0, i + 1);
 
@@ -134,7 +174,22 @@ public:
         }
     }
 
-private:
+    void emit(ProblemCode code, std::size_t line = 0, std::size_t record = 0, std::size_t site = 0,
+              std::size_t observer = 0, std::optional<FieldId> field = std::nullopt, std::size_t first = 0,
+              std::size_t last = 0, std::string_view found = {})
+    {
+        Problem& p = out_.emplace_back();
+        p.code = code;
+        p.line = static_cast<std::uint32_t>(line);
+        p.record = static_cast<std::uint32_t>(record);
+        p.site = static_cast<std::uint16_t>(site);
+        p.observer = static_cast<std::uint16_t>(observer);
+        p.field = field;
+        p.firstColumn = static_cast<std::uint32_t>(first);
+        p.lastColumn = static_cast<std::uint32_t>(last);
+        p.found = found;
+    }
+
     static std::size_t lineOf(const std::vector<std::size_t>* lines, std::size_t index)
     {
         if (lines == nullptr)
@@ -145,15 +200,15 @@ private:
     void checkLine(std::string_view text, std::size_t width, std::size_t line, std::size_t site, std::size_t observer)
     {
         if (auto span = nonAsciiSpan(text, width)) {
-            out_.push_back(Problem{NonAscii, line, 0, site, observer, std::nullopt, span->first, span->second,
-                                   std::string(text.substr(span->first - 1, span->second - span->first + 1))});
+            emit(NonAscii, line, 0, site, observer, std::nullopt, span->first, span->second,
+                 text.substr(span->first - 1, span->second - span->first + 1));
         }
     }
 
-    void add(ProblemCode code, FieldId field, columns::Field columns, std::string found = {})
+    // A problem of the record being checked, about one field.
+    void add(ProblemCode code, FieldId field, columns::Field columns, std::string_view found = {})
     {
-        out_.push_back(
-            Problem{code, line_, record_, 0, 0, field, columns.first, columns.last(), std::move(found)});
+        emit(code, line_, record_, 0, 0, field, columns.first, columns.last(), found);
     }
 
     void checkRecord(const ObservationItem& item, std::size_t line, std::size_t record)
@@ -162,45 +217,26 @@ private:
         record_ = record;
         const FieldStates states = fieldStates(item, fieldContext_);
         checkDateAndTime(item, states);
+        const std::string_view text = std::string_view(item.text()).substr(ObservationItem::ColumnBase);
         for (const FieldInfo& field : allFields()) {
-            const std::size_t index = static_cast<std::size_t>(field.id);
-            const char first = item.column(field.columns.first);
-            if (field.id >= FieldId::Year && field.id <= FieldId::SecondFraction)
-                continue;  // checked with the date and time
-            if (field.id == FieldId::Site || field.id == FieldId::Observer) {
-                if (first != ' ' && states[index] != FieldState::Entered)
-                    add(field.id == FieldId::Site ? UnknownSite : UnknownObserver, field.id, field.columns,
-                        std::string(1, first));
-                else if (states[index] == FieldState::Required)
-                    add(RequiredMissing, field.id, field.columns);
-                continue;
-            }
-            // A coded column holding a code of no list shows entry 0: say
-            // what it holds rather than that it is empty.
-            if (first != ' ' && isCodedField(field.id) && !isListedCode(field.id, first)) {
-                add(CodeNotInList, field.id, field.columns, std::string(1, first));
-                continue;
-            }
-            if (states[index] == FieldState::Required)
+            const FieldState state = states[static_cast<std::size_t>(field.id)];
+            if (state == FieldState::Entered || state == FieldState::NotInUse || field.id <= FieldId::SecondFraction)
+                continue;  // the date and time are checked on their own
+            const std::string_view first = text.substr(field.columns.first - 1, 1);
+            if (first != " " && (field.id == FieldId::Site || field.id == FieldId::Observer)) {
+                add(field.id == FieldId::Site ? UnknownSite : UnknownObserver, field.id, field.columns, first);
+            } else if (first != " " && kCodedFields[static_cast<std::size_t>(field.id)]) {
+                // A coded column is entered exactly when its list has the
+                // code; another code shows entry 0: say what it holds.
+                add(CodeNotInList, field.id, field.columns, first);
+            } else if (state == FieldState::Required) {
                 add(RequiredMissing, field.id, field.columns);
+            }
         }
-        const std::string_view fixed = item.columns(columns::Field{1, ObservationItem::kReportColumns});
+        const std::string_view fixed = text.substr(0, ObservationItem::kReportColumns);
         if (auto span = nonAsciiSpan(fixed, fixed.size())) {
-            out_.push_back(Problem{NonAscii, line_, record_, 0, 0, std::nullopt, span->first, span->second,
-                                   std::string(fixed.substr(span->first - 1, span->second - span->first + 1))});
-        }
-    }
-
-    static bool isCodedField(FieldId id)
-    {
-        switch (id) {
-        case FieldId::Catalogue: case FieldId::Phenomenon: case FieldId::Limb: case FieldId::Application:
-        case FieldId::TimingMethod1: case FieldId::TimingMethod2: case FieldId::TimeSource: case FieldId::Certainty:
-        case FieldId::DoubleStarComponent: case FieldId::LightLevel: case FieldId::SkyStability:
-        case FieldId::SkyTransparency: case FieldId::Remarks:
-            return true;
-        default:
-            return false;
+            emit(NonAscii, line_, record_, 0, 0, std::nullopt, span->first, span->second,
+                 fixed.substr(span->first - 1, span->second - span->first + 1));
         }
     }
 
@@ -215,21 +251,22 @@ private:
         };
         auto value = [&](columns::Field field) { return columnValue(item.columns(field)); };
 
+        // The year as saving and the reader judge it: its digits, 1600-2200.
         long long year = 0;
         if (!required(FieldId::Year)) {
-            if (item.hasValidYear()) {
-                std::string digits(item.columns(columns::kYear));
-                digitsOnly(digits);
-                year = digitValue(digits);
-            } else {
-                add(YearOutOfRange, FieldId::Year, columns::kYear, std::string(item.columns(columns::kYear)));
+            const std::string_view yearColumns = item.columns(columns::kYear);
+            for (char c : yearColumns)
+                year = c >= '0' && c <= '9' ? year * 10 + (c - '0') : year;
+            if (!isRecordYear(year)) {
+                add(YearOutOfRange, FieldId::Year, columns::kYear, yearColumns);
+                year = 0;
             }
         }
         int month = 0;
         if (!required(FieldId::Month)) {
             month = value(columns::kMonth);
             if (month < 1 || month > 12) {
-                add(NotADate, FieldId::Month, columns::kMonth, std::string(item.columns(columns::kMonth)));
+                add(NotADate, FieldId::Month, columns::kMonth, item.columns(columns::kMonth));
                 month = 0;
             }
         }
@@ -237,13 +274,12 @@ private:
         if (!required(FieldId::Day)) {
             day = value(columns::kDay);
             if (day < 1 || day > (month == 0 ? 31 : daysInMonth(year, month))) {
-                add(NotADate, FieldId::Day, columns::kDay, std::string(item.columns(columns::kDay)));
+                add(NotADate, FieldId::Day, columns::kDay, item.columns(columns::kDay));
                 day = 0;
             }
         }
-        if (year != 0 && month != 0 && day != 0 && context_.todayYear != 0
-            && dayNumber(year, month, day) > dayNumber(context_.todayYear, context_.todayMonth, context_.todayDay) + 1)
-            add(FutureDate, FieldId::Year, columns::Field{1, 8}, std::string(item.columns(columns::Field{1, 8})));
+        if (year != 0 && month != 0 && day != 0 && context_.todayYear != 0 && dayNumber(year, month, day) > lastDay_)
+            add(FutureDate, FieldId::Year, columns::Field{1, 8}, item.columns(columns::Field{1, 8}));
 
         struct TimePart {
             FieldId id;
@@ -256,14 +292,14 @@ private:
                 continue;
             const int v = value(part.columns);
             if (v < 0 || v >= part.limit)
-                add(NotATime, part.id, part.columns, std::string(item.columns(part.columns)));
+                add(NotATime, part.id, part.columns, item.columns(part.columns));
         }
         if (!required(FieldId::SecondFraction)) {
             std::string_view fraction = item.columns(columns::kSecondFraction);
             fraction = fraction.substr(0, fraction.find_last_not_of(' ') + 1);
             if (!std::all_of(fraction.begin(), fraction.end(), [](char c) { return c >= '0' && c <= '9'; }))
                 add(NotATime, FieldId::SecondFraction, fieldInfo(FieldId::SecondFraction).columns,
-                    std::string(item.columns(fieldInfo(FieldId::SecondFraction).columns)));
+                    item.columns(fieldInfo(FieldId::SecondFraction).columns));
         }
     }
 
@@ -276,6 +312,9 @@ private:
     std::array<char, kMaxLetteredLines> observerLetters_{};
     std::size_t line_ = 0;
     std::size_t record_ = 0;
+    // The last date a record may carry: tomorrow, for the date in Greenwich
+    // runs a day ahead of the observer's west of it.
+    long long lastDay_;
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "Report.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,7 +13,7 @@
 // selen-report: the same rules over the report as the pages hold it.
 namespace selen {
 
-enum class ProblemCode {
+enum class ProblemCode : std::uint8_t {
     // Found in the text only: what the reader passes over or cuts.
     ByteOrderMark,        // the file begins with a UTF-8 byte-order mark: its first line is not read
     FirstLineNotHeader,   // the first line is never read as a site, observer or record
@@ -45,18 +46,19 @@ enum class ProblemCode {
     FutureDate,           // dated more than one day after today
 };
 
+// Small, because a report of 999 incomplete records has thousands.
 struct Problem {
     ProblemCode code;
     // 1-based line of the file; for a report held in memory, the position of
     // the record, site or observer line in its list. 0 when there is none
     // (for example a missing header value).
-    std::size_t line = 0;
-    std::size_t record = 0;    // 1-based record number, 0 when not about a record
-    std::size_t site = 0;      // 1-based site line position, 0 when not about one
-    std::size_t observer = 0;  // 1-based observer line position, 0 when not about one
+    std::uint32_t line = 0;
+    std::uint32_t record = 0;    // 1-based record number, 0 when not about a record
+    std::uint16_t site = 0;      // 1-based site line position, 0 when not about one
+    std::uint16_t observer = 0;  // 1-based observer line position, 0 when not about one
     std::optional<FieldId> field{};  // the observation field, when about one
-    std::size_t firstColumn = 0;   // columns of the record or line, 0 when the whole line
-    std::size_t lastColumn = 0;
+    std::uint32_t firstColumn = 0;   // columns of the record or line, 0 when the whole line
+    std::uint32_t lastColumn = 0;
     std::string found{};  // the offending characters, CP932, when useful
 
     friend bool operator==(const Problem&, const Problem&) = default;
@@ -88,8 +90,9 @@ struct ItemLines {
     const std::vector<std::size_t>* observers = nullptr;
 };
 
-// The rules of checkReport, appended to `out` with line numbers taken from
-// `lines` (positions in the lists when a list is not given).
+// The rules of checkReport, appended to `out` (grown once, to its final
+// size) with line numbers taken from `lines` (positions in the lists when a
+// list is not given).
 void checkReportItems(const Report& report, const RuleContext& context, const ItemLines& lines,
                       std::vector<Problem>& out);
 

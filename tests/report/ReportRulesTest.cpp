@@ -74,6 +74,8 @@ TEST(ReportRules, FindsEachProblemOfTheReportAsHeld)
          noDate, {{NonAscii, 2, 0, 2, 0, {}, 5, 8, kanji}}},
         {"katakana in a record", [](Report& r) { put(r, 2, kWdsComponent, "\xB1"); }, noDate,
          {{NonAscii, 2, 2, 0, 0, {}, 26, 26, "\xB1"}}},
+        {"delete and tab in a record", [](Report& r) { put(r, 2, kPersonalEquationWhole, "\x7F"); put(r, 3, kTemperature, "\t-5"); },
+         noDate, {{NonAscii, 2, 2, 0, 0, {}, 30, 30, "\x7F"}, {NonAscii, 3, 3, 0, 0, {}, 57, 57, "\t"}}},
         {"minute empty", [](Report& r) { put(r, 2, kMinute, ""); }, noDate,
          {{RequiredMissing, 2, 2, 0, 0, F::Minute, 11, 12, ""}}},
         {"site not chosen", [](Report& r) { put(r, 3, kSite, ""); }, noDate,
