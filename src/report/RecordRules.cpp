@@ -150,6 +150,24 @@ std::span<const FieldInfo, kFieldCount> allFields()
     return kFields;
 }
 
+ReportLetters::ReportLetters(const Report& report)
+{
+    for (const SiteLine& site : report.sites) {
+        if (siteCount_ < kMaxLetteredLines)
+            sites_[siteCount_++] = site.letter();
+    }
+    for (const ObserverLine& observer : report.observers) {
+        if (observerCount_ < kMaxLetteredLines)
+            observers_[observerCount_++] = observer.letter();
+    }
+}
+
+FieldContext ReportLetters::context(bool photometryTicked) const
+{
+    return FieldContext{photometryTicked, std::string_view(sites_.data(), siteCount_),
+                        std::string_view(observers_.data(), observerCount_)};
+}
+
 bool isListedCode(FieldId id, char code)
 {
     return code != ' ' && codeTables().listed(id, code);

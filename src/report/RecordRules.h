@@ -2,6 +2,8 @@
 
 #include "ObservationColumns.h"
 #include "ObservationItem.h"
+#include "RecordLetters.h"
+#include "Report.h"
 
 #include <array>
 #include <cstddef>
@@ -15,7 +17,7 @@
 // from here.
 namespace selen {
 
-enum class FieldState {
+enum class FieldState : std::uint8_t {
     Entered,      // the columns hold a value the field shows as entered
     Required,     // empty, and the report needs it (white)
     Conditional,  // empty, needed only in some cases (pale yellow)
@@ -56,6 +58,20 @@ struct FieldContext {
     // observer column counts as entered only when it names one of them.
     std::string_view siteLetters = kAllRecordLetters;
     std::string_view observerLetters = kAllRecordLetters;
+};
+
+// The letters of a report's site and observer lines (the first 52 of
+// each), kept for a FieldContext of that report.
+class ReportLetters {
+public:
+    explicit ReportLetters(const Report& report);
+    FieldContext context(bool photometryTicked = true) const;
+
+private:
+    std::array<char, kMaxLetteredLines> sites_{};
+    std::array<char, kMaxLetteredLines> observers_{};
+    std::size_t siteCount_ = 0;
+    std::size_t observerCount_ = 0;
 };
 
 using FieldStates = std::array<FieldState, kFieldCount>;

@@ -5,6 +5,7 @@
 #include "StringRoutines.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace selen {
@@ -141,33 +142,20 @@ public:
         const bool hasRecords = std::any_of(report_.observations.begin(), report_.observations.end(),
                                             [](const ObservationItem& item) { return !item.isBlank(); });
 
-        std::size_t siteCount = 0;
-        bool anySite = false;
-        for (const SiteLine& site : report_.sites) {
-            if (siteCount < kMaxLetteredLines)
-                siteLetters_[siteCount++] = site.letter();
-            anySite = anySite || !holdsNothing(site.text());
-        }
+        const bool anySite = std::any_of(report_.sites.begin(), report_.sites.end(),
+                                         [](const SiteLine& site) { return !holdsNothing(site.text()); });
         if (hasRecords && !anySite)
             emit(NoSiteLine);
         for (std::size_t i = 0; i < report_.sites.size(); ++i)
             checkLine(report_.sites[i].text(), SiteLine::kWidth, lineOf(lines_.sites, i), i + 1, 0);
 
-        std::size_t observerCount = 0;
-        bool anyObserver = false;
-        for (const ObserverLine& observer : report_.observers) {
-            if (observerCount < kMaxLetteredLines)
-                observerLetters_[observerCount++] = observer.letter();
-            anyObserver = anyObserver || !holdsNothing(observer.text());
-        }
+        const bool anyObserver = std::any_of(report_.observers.begin(), report_.observers.end(),
+                                             [](const ObserverLine& observer) { return !holdsNothing(observer.text()); });
         if (hasRecords && !anyObserver)
             emit(NoObserverLine);
         for (std::size_t i = 0; i < report_.observers.size(); ++i)
             checkLine(report_.observers[i].text(), ObserverLine::kWidth, lineOf(lines_.observers, i), 0, i + 1);
 
-        fieldContext_.photometryTicked = context_.photometryTicked;
-        fieldContext_.siteLetters = std::string_view(siteLetters_.data(), siteCount);
-        fieldContext_.observerLetters = std::string_view(observerLetters_.data(), observerCount);
         for (std::size_t i = 0; i < report_.observations.size(); ++i) {
             if (!report_.observations[i].isBlank())
                 checkRecord(report_.observations[i], lineOf(lines_.records, i), i + 1);
@@ -218,10 +206,16 @@ public:
         const FieldStates states = fieldStates(item, fieldContext_);
         checkDateAndTime(item, states);
         const std::string_view text = std::string_view(item.text()).substr(ObservationItem::ColumnBase);
-        for (const FieldInfo& field : allFields()) {
-            const FieldState state = states[static_cast<std::size_t>(field.id)];
-            if (state == FieldState::Entered || state == FieldState::NotInUse || field.id <= FieldId::SecondFraction)
-                continue;  // the date and time are checked on their own
+        // The fields that may have a problem: required and empty, or coded
+        // and not entered. The date and time are checked on their own.
+        std::uint64_t candidates = 0;
+        for (std::size_t i = static_cast<std::size_t>(FieldId::SecondFraction) + 1; i < kFieldCount; ++i) {
+            const bool candidate = states[i] == FieldState::Required
+                                || (states[i] == FieldState::Conditional && kCodedFields[i]);
+            candidates |= std::uint64_t{candidate} << i;
+        }
+        for (; candidates != 0; candidates &= candidates - 1) {
+            const FieldInfo& field = allFields()[static_cast<std::size_t>(std::countr_zero(candidates))];
             const std::string_view first = text.substr(field.columns.first - 1, 1);
             if (first != " " && (field.id == FieldId::Site || field.id == FieldId::Observer)) {
                 add(field.id == FieldId::Site ? UnknownSite : UnknownObserver, field.id, field.columns, first);
@@ -229,7 +223,7 @@ public:
                 // A coded column is entered exactly when its list has the
                 // code; another code shows entry 0: say what it holds.
                 add(CodeNotInList, field.id, field.columns, first);
-            } else if (state == FieldState::Required) {
+            } else if (states[static_cast<std::size_t>(field.id)] == FieldState::Required) {
                 add(RequiredMissing, field.id, field.columns);
             }
         }
@@ -307,9 +301,8 @@ public:
     const RuleContext& context_;
     const ItemLines& lines_;
     std::vector<Problem>& out_;
-    FieldContext fieldContext_;
-    std::array<char, kMaxLetteredLines> siteLetters_{};
-    std::array<char, kMaxLetteredLines> observerLetters_{};
+    const ReportLetters letters_{report_};
+    const FieldContext fieldContext_ = letters_.context(context_.photometryTicked);
     std::size_t line_ = 0;
     std::size_t record_ = 0;
     // The last date a record may carry: tomorrow, for the date in Greenwich
