@@ -145,8 +145,9 @@ public:
             const std::string comment = selen::cp932::fixed("薄雲を通しての観測 thin cloud; star faint");
             for (int i = 0; i < selen::ObservationItem::kMaxRecords; ++i) {
                 char line[128];
-                std::snprintf(line, sizeof line, "2024%02d%02d%02d%02d%02d.%02d R%6d  DD     EGG0.04 1          11  +5AA",
-                              i % 12 + 1, i % 28 + 1, i % 24, i % 60, (i * 7 + file) % 60, i % 100, 1000 + i);
+                std::snprintf(line, sizeof line,
+                              "2024%02d%02d%02d%02d%02d.%02d R%6d  DD     EGG0.04 1          11  +5AA", i % 12 + 1,
+                              i % 28 + 1, i % 24, i % 60, (i * 7 + file) % 60, i % 100, 1000 + i);
                 selen::ObservationItem item = selen::ObservationItem::fromReportLine(line);
                 if (i % 10 == 0)
                     item.put(selen::columns::kMinute, "");

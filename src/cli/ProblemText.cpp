@@ -124,7 +124,11 @@ std::string validUtf8(std::string_view bytes)
     std::size_t i = 0;
     while (i < bytes.size()) {
         const unsigned char lead = static_cast<unsigned char>(bytes[i]);
-        std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        const std::size_t length = lead < 0x80            ? 1
+                                 : (lead >> 5) == 0x6   ? 2
+                                 : (lead >> 4) == 0xE   ? 3
+                                 : (lead >> 3) == 0x1E ? 4
+                                                        : 0;
         bool valid = length > 0 && i + length <= bytes.size() && !(length == 2 && lead < 0xC2) && lead <= 0xF4;
         for (std::size_t k = 1; valid && k < length; ++k)
             valid = (static_cast<unsigned char>(bytes[i + k]) & 0xC0) == 0x80;
@@ -187,6 +191,7 @@ std::string_view problemName(ProblemCode code)
     case RecordReadAsComment: return "record-read-as-comment";
     case RecordTooLong: return "record-too-long";
     case SplitCharacter: return "split-character";
+    case SeparatorOverwritten: return "separator-overwritten";
     case CommentTooLong: return "comment-too-long";
     case CertaintyReadAsBlank: return "certainty-read-as-blank";
     case TooManyRecords: return "too-many-records";
@@ -279,6 +284,10 @@ void appendProblemMessage(std::string& out, const Problem& p)
     case SplitCharacter:
         w << "a double-byte character is split at ";
         w.columns(p.firstColumn, p.lastColumn) << "; the half kept becomes a blank";
+        return;
+    case SeparatorOverwritten:
+        w << "column 62 of a record holds ";
+        w.quoted(p.found) << ", which is not kept: the separator \"/\" stands there";
         return;
     case CommentTooLong:
         w << "the comment line is " << p.lastColumn << " bytes long; the comment area keeps columns 5-"

@@ -79,7 +79,8 @@ void passedOverLines(const ReadReport& read, const Lines& lines, bool byteOrderM
         case Reason::NotRecognised:
             if (looksLikeRecord(line)) {
                 const bool blank = line.substr(0, 4).find_first_not_of(' ') == std::string_view::npos;
-                out.push_back(recordProblem(blank ? MissingYear : YearOutOfRange, passed.line, 0, 1, 4, line.substr(0, 4)));
+                out.push_back(
+                    recordProblem(blank ? MissingYear : YearOutOfRange, passed.line, 0, 1, 4, line.substr(0, 4)));
             } else {
                 out.push_back(lineProblem(UnrecognisedLine, passed.line, line));
             }
@@ -101,11 +102,18 @@ void recordLineProblems(std::string_view line, std::string_view next, std::size_
     if (line.size() > kKeptColumns)
         out.push_back(recordProblem(RecordTooLong, lineNumber, record, kKeptColumns + 1, line.size(),
                                     line.substr(kKeptColumns)));
+    bool separatorSplit = false;
     for (std::size_t col : {std::size_t{61}, std::size_t{62}, kKeptColumns}) {
         if (col < line.size() && cp932::isLeadByte(static_cast<unsigned char>(line[col - 1]))
-            && !cp932::isTrailPosition(line, col - 1))
+            && !cp932::isTrailPosition(line, col - 1)) {
             out.push_back(recordProblem(SplitCharacter, lineNumber, record, col, col + 1, line.substr(col - 1, 2)));
+            separatorSplit = separatorSplit || col != kKeptColumns;
+        }
     }
+    constexpr std::size_t kSeparator = columns::kSeparator.first;
+    if (!separatorSplit && line.size() >= kSeparator && line[kSeparator - 1] != ' ' && line[kSeparator - 1] != '/')
+        out.push_back(recordProblem(SeparatorOverwritten, lineNumber, record, kSeparator, kSeparator,
+                                    line.substr(kSeparator - 1, 1)));
     // The reader takes the line after a record as its comment when it
     // begins with four blanks.
     if (next.substr(0, ObservationItem::kCommentIndent) != "    ")

@@ -150,7 +150,7 @@ public:
             checkLine(report_.sites[i].text(), SiteLine::kWidth, lineOf(lines_.sites, i), i + 1, 0);
 
         const bool anyObserver = std::any_of(report_.observers.begin(), report_.observers.end(),
-                                             [](const ObserverLine& observer) { return !holdsNothing(observer.text()); });
+                                             [](const ObserverLine& line) { return !holdsNothing(line.text()); });
         if (hasRecords && !anyObserver)
             emit(NoObserverLine);
         for (std::size_t i = 0; i < report_.observers.size(); ++i)
@@ -162,6 +162,7 @@ public:
         }
     }
 
+private:
     void emit(ProblemCode code, std::size_t line = 0, std::size_t record = 0, std::size_t site = 0,
               std::size_t observer = 0, std::optional<FieldId> field = std::nullopt, std::size_t first = 0,
               std::size_t last = 0, std::string_view found = {})
@@ -280,7 +281,8 @@ public:
             columns::Field columns;
             int limit;
         };
-        for (TimePart part : {TimePart{FieldId::Hour, columns::kHour, 24}, TimePart{FieldId::Minute, columns::kMinute, 60},
+        for (TimePart part : {TimePart{FieldId::Hour, columns::kHour, 24},
+                              TimePart{FieldId::Minute, columns::kMinute, 60},
                               TimePart{FieldId::Second, columns::kSecond, 60}}) {
             if (required(part.id))
                 continue;
@@ -305,8 +307,8 @@ public:
     const FieldContext fieldContext_ = letters_.context(context_.photometryTicked);
     std::size_t line_ = 0;
     std::size_t record_ = 0;
-    // The last date a record may carry: tomorrow, for the date in Greenwich
-    // runs a day ahead of the observer's west of it.
+    // The last date a record may carry: tomorrow, for records are dated in
+    // Universal Time, which west of Greenwich is tomorrow by the evening.
     long long lastDay_;
 };
 
@@ -337,11 +339,11 @@ bool losesText(const Problem& problem)
     case RecordReadAsComment:
     case RecordTooLong:
     case SplitCharacter:
+    case SeparatorOverwritten:
     case CommentTooLong:
     case TooManyRecords:
     case TooManySites:
     case TooManyObservers:
-        return true;
     case CertaintyReadAsBlank:
         return true;
     case YearOutOfRange:

@@ -25,6 +25,7 @@ enum class ProblemCode : std::uint8_t {
     RecordReadAsComment,  // a record-like line right after a record, begun with four blanks
     RecordTooLong,        // more than 117 columns: the surplus cannot be kept
     SplitCharacter,       // half a double-byte character at column 61, 62, 63 or 117
+    SeparatorOverwritten, // column 62 of a record line holds a character: the separator "/" takes its place
     CommentTooLong,       // a comment line longer than the comment area
     CertaintyReadAsBlank, // column 43 holds something other than 1, 2, 3: the reader blanks it
     TooManyRecords,       // a record past the 999th
