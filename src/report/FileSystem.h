@@ -23,15 +23,15 @@ public:
     virtual ~FileSystem() = default;
 
     virtual bool exists(const std::string& path) = 0;
+    // True when `path` names a folder (through a link too). A file system
+    // without folders (a test's) has none.
+    virtual bool isDirectory(const std::string& /*path*/) { return false; }
     virtual FileResult remove(const std::string& path) = 0;
     // Renames over an existing `to`.
     virtual FileResult rename(const std::string& from, const std::string& to) = 0;
     // Creates or truncates `path`, writes every byte and flushes it to disk.
     virtual FileResult writeFile(const std::string& path, std::string_view bytes) = 0;
     virtual FileResult readFile(const std::string& path, std::string& bytes) = 0;
-    // True when `path` names a folder (through a link too). A file system
-    // without folders (a test's) has none.
-    virtual bool isDirectory(const std::string& /*path*/) { return false; }
 };
 
 }  // namespace selen
