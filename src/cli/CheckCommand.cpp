@@ -32,18 +32,21 @@ void appendNumber(std::string& out, std::uint64_t number)
 void appendProblem(std::string& out, Format format, std::string_view file, const Problem& p, bool first)
 {
     switch (format) {
-    case Format::Text:
+    case Format::Text: {
         out += file;
         if (p.line != 0) {
             out += ':';
             appendNumber(out, p.line);
         }
         out += ": ";
-        if (const std::size_t before = out.size(); appendProblemPlace(out, p), out.size() > before)
+        const std::size_t placeAt = out.size();
+        appendProblemPlace(out, p);
+        if (out.size() > placeAt)
             out += ": ";
         appendProblemMessage(out, p);
         out += '\n';
         return;
+    }
     case Format::Tsv:
         out += file;
         for (std::uint64_t number : {std::uint64_t{p.line}, std::uint64_t{p.record}, std::uint64_t{p.firstColumn},
