@@ -31,6 +31,7 @@ private:
 struct Arguments {
     std::string input;
     std::optional<std::string> output;
+    bool force = false;
 };
 
 std::optional<Arguments> parseArguments(const std::vector<std::string>& args, std::ostream& err)
@@ -45,6 +46,8 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args, st
                 return std::nullopt;
             }
             parsed.output = args[++i];
+        } else if (arg == "--force") {
+            parsed.force = true;
         } else if (arg.starts_with("-")) {
             err << "selen-report normalize: unknown option '" << arg << "'\n";
             return std::nullopt;
@@ -72,6 +75,12 @@ int NormalizeCommand::execute(const std::vector<std::string>& args, std::ostream
         err << "usage: selen-report " << usage() << '\n';
         return kExitFailure;
     }
+    const std::string target = parsed->output.value_or(parsed->input);
+    if (parsed->output && fs_.isDirectory(target)) {
+        err << "selen-report normalize: " << target << " is a folder; name the report file to write, for example "
+            << target << "/report.LOR\n";
+        return kExitFailure;
+    }
     std::string bytes;
     if (FileResult read = fs_.readFile(parsed->input, bytes); !read) {
         err << "selen-report normalize: cannot read " << read.error << '\n';
@@ -85,11 +94,26 @@ int NormalizeCommand::execute(const std::vector<std::string>& args, std::ostream
             << ObservationItem::kMaxRecords << ". Nothing was written; split the report first.\n";
         return kExitProblems;
     }
-    // Whatever the reader passes over is said, so nothing goes silently.
-    for (const Problem& p : checkReportText(bytes))
-        err << "selen-report normalize: note: " << parsed->input << ':' << p.line << ": " << problemMessage(p) << '\n';
+    // Whatever reading passes over or cuts is said, line by line, and the
+    // file is written without it only when asked to.
+    std::size_t losses = 0;
+    for (const Problem& p : checkReportText(bytes)) {
+        if (!losesText(p))
+            continue;
+        ++losses;
+        err << "selen-report normalize: " << parsed->input << ':' << p.line << ": ";
+        if (std::string where = problemPlace(p); !where.empty())
+            err << where << ": ";
+        err << problemMessage(p) << '\n';
+    }
+    if (losses > 0 && !parsed->force) {
+        err << "selen-report normalize: nothing was written: " << losses << (losses == 1 ? " line" : " lines")
+            << " above would not be kept as they are; correct them, or give --force to write the report without them\n";
+        return kExitProblems;
+    }
+    if (losses > 0)
+        err << "selen-report normalize: --force: the report is written without the text above\n";
 
-    const std::string target = parsed->output.value_or(parsed->input);
     ToolQuestions questions(err);
     SaveOutcome saved = saveReportFile(fs_, questions, target, buildReportText(read.report));
     if (saved.status != SaveOutcome::Status::Saved) {

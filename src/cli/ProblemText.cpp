@@ -1,43 +1,97 @@
 #include "ProblemText.h"
 
 #include "report/Cp932.h"
+#include "report/Report.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 namespace selen::cli {
 
 namespace {
 
-std::string fieldOfColumn(std::size_t column)
-{
-    switch (column) {
-    case 19: return "catalogue";
-    case 27: return "phenomenon";
-    case 28: return "lunar limb";
-    case 34: return "application of personal equation";
-    case 35: return "timing method 1";
-    case 36: return "timing method 2";
-    case 37: return "time source";
-    case 43: return "certainty";
-    case 47: return "double-star component";
-    case 53: return "light level";
-    case 54: return "sky stability";
-    case 55: return "sky transparency";
-    case 56: return "remarkable circumstances";
-    default: return "column " + std::to_string(column);
+using enum ProblemCode;
+
+// Long lines are shown up to this many bytes, never half a character.
+constexpr std::size_t kShownBytes = 60;
+
+// Appends words and numbers to a text: a checked batch has thousands of
+// problems, so their words are written straight into one buffer.
+class Words {
+public:
+    explicit Words(std::string& out) : out_(out) {}
+    Words& operator<<(std::string_view text)
+    {
+        out_ += text;
+        return *this;
     }
-}
+    Words& operator<<(std::uint64_t number)
+    {
+        char digits[24];
+        out_.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+        return *this;
+    }
+    // CP932 bytes, quoted, shown as UTF-8; a long text is cut.
+    Words& quoted(std::string_view cp932)
+    {
+        const std::size_t cut = cp932::safeCutLength(cp932, kShownBytes);
+        out_ += '"';
+        appendPrintable(out_, cp932.substr(0, cut));
+        out_ += cut < cp932.size() ? "...\"" : "\"";
+        return *this;
+    }
+    // The field as the window names it, with English words for readers of
+    // the report tool: "分 (minute)".
+    Words& field(const Problem& p)
+    {
+        if (!p.field)
+            return *this << "the field";
+        const FieldInfo& info = fieldInfo(*p.field);
+        return *this << info.caption << " (" << info.name << ")";
+    }
+    Words& columns(std::uint64_t first, std::uint64_t last)
+    {
+        if (first == last)
+            return *this << "column " << first;
+        return *this << "columns " << first << "-" << last;
+    }
+    // What a line passed over held, by its label.
+    Words& lostHeaderValue(std::string_view line)
+    {
+        struct Label {
+            std::string_view label;
+            std::string_view words;
+        };
+        for (Label l : {Label{kPlaceNameLabel, "the place name "}, Label{kEmailLabel, "the e-mail address "},
+                        Label{kRepresentativeLabel, "the representative "},
+                        Label{kMessageLabel, "the header message line "}}) {
+            if (line.substr(0, l.label.size()) == l.label)
+                return (*this << l.words).quoted(line.size() > kHeaderLabelWidth ? line.substr(kHeaderLabelWidth) : "");
+        }
+        return (*this << "the line ").quoted(line);
+    }
 
-std::string quoted(std::string_view cp932)
-{
-    return "\"" + printable(cp932) + "\"";
-}
+    static void appendPrintable(std::string& out, std::string_view cp932)
+    {
+        if (std::all_of(cp932.begin(), cp932.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
+            out += cp932;
+        else
+            out += printable(cp932);
+    }
 
-std::string hexByte(std::string_view text)
+private:
+    std::string& out_;
+};
+
+std::string_view timeWords(std::optional<FieldId> field)
 {
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "0x%02X", text.empty() ? 0u : static_cast<unsigned char>(text[0]));
-    return buffer;
+    switch (field.value_or(FieldId::SecondFraction)) {
+    case FieldId::Hour: return "an hour (0-23)";
+    case FieldId::Minute: return "a minute (0-59)";
+    case FieldId::Second: return "a second (0-59)";
+    default: return "digits";
+    }
 }
 
 }  // namespace
@@ -63,65 +117,256 @@ std::string printable(std::string_view cp932)
     return out;
 }
 
+std::string validUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const unsigned char lead = static_cast<unsigned char>(bytes[i]);
+        const std::size_t length = lead < 0x80            ? 1
+                                 : (lead >> 5) == 0x6   ? 2
+                                 : (lead >> 4) == 0xE   ? 3
+                                 : (lead >> 3) == 0x1E ? 4
+                                                        : 0;
+        bool valid = length > 0 && i + length <= bytes.size() && !(length == 2 && lead < 0xC2) && lead <= 0xF4;
+        for (std::size_t k = 1; valid && k < length; ++k)
+            valid = (static_cast<unsigned char>(bytes[i + k]) & 0xC0) == 0x80;
+        if (valid && length >= 3) {
+            const unsigned char second = static_cast<unsigned char>(bytes[i + 1]);
+            valid = !(lead == 0xE0 && second < 0xA0) && !(lead == 0xED && second >= 0xA0)
+                 && !(lead == 0xF0 && second < 0x90) && !(lead == 0xF4 && second >= 0x90);
+        }
+        if (valid) {
+            out.append(bytes.substr(i, length));
+            i += length;
+        } else {
+            out += "\xEF\xBF\xBD";
+            ++i;
+        }
+    }
+    return out;
+}
+
+void appendJsonString(std::string& out, std::string_view utf8)
+{
+    out += '"';
+    for (char c : utf8) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char buffer[8];
+                std::snprintf(buffer, sizeof buffer, "\\u%04X", static_cast<unsigned char>(c));
+                out += buffer;
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += '"';
+}
+
+std::string jsonString(std::string_view utf8)
+{
+    std::string out;
+    appendJsonString(out, utf8);
+    return out;
+}
+
 std::string_view problemName(ProblemCode code)
 {
     switch (code) {
-    case ProblemCode::MissingYear: return "missing-year";
-    case ProblemCode::YearOutOfRange: return "year-out-of-range";
-    case ProblemCode::RecordReadAsComment: return "record-read-as-comment";
-    case ProblemCode::CodeNotInList: return "bad-code";
-    case ProblemCode::NonAsciiInRecord: return "non-ascii";
-    case ProblemCode::UnknownSite: return "unknown-site";
-    case ProblemCode::UnknownObserver: return "unknown-observer";
-    case ProblemCode::RecordTooLong: return "record-too-long";
-    case ProblemCode::SplitCharacter: return "split-character";
-    case ProblemCode::CommentTooLong: return "comment-too-long";
-    case ProblemCode::TooManyRecords: return "too-many-records";
-    case ProblemCode::TooManySites: return "too-many-sites";
-    case ProblemCode::TooManyObservers: return "too-many-observers";
-    case ProblemCode::FirstLineNotHeader: return "first-line";
-    case ProblemCode::UnrecognisedLine: return "unrecognised-line";
+    case ByteOrderMark: return "byte-order-mark";
+    case FirstLineNotHeader: return "first-line";
+    case SecondHeaderLine: return "second-header-line";
+    case LineAfterMarker: return "line-after-marker";
+    case UnrecognisedLine: return "unrecognised-line";
+    case MissingYear: return "missing-year";
+    case YearOutOfRange: return "year-out-of-range";
+    case RecordReadAsComment: return "record-read-as-comment";
+    case RecordTooLong: return "record-too-long";
+    case SplitCharacter: return "split-character";
+    case SeparatorOverwritten: return "separator-overwritten";
+    case CommentTooLong: return "comment-too-long";
+    case CertaintyReadAsBlank: return "certainty-read-as-blank";
+    case TooManyRecords: return "too-many-records";
+    case TooManySites: return "too-many-sites";
+    case TooManyObservers: return "too-many-observers";
+    case MissingPlaceName: return "missing-place-name";
+    case MissingEmail: return "missing-email";
+    case MissingRepresentative: return "missing-representative";
+    case NoSiteLine: return "no-site-line";
+    case NoObserverLine: return "no-observer-line";
+    case NonAscii: return "non-ascii";
+    case RequiredMissing: return "required-missing";
+    case CodeNotInList: return "bad-code";
+    case UnknownSite: return "unknown-site";
+    case UnknownObserver: return "unknown-observer";
+    case NotADate: return "not-a-date";
+    case NotATime: return "not-a-time";
+    case FutureDate: return "future-date";
     }
     return "unknown";
 }
 
+void appendProblemPlace(std::string& out, const Problem& p)
+{
+    Words words(out);
+    const bool item = p.record != 0 || p.site != 0 || p.observer != 0;
+    if (p.record != 0)
+        words << "record " << p.record;
+    else if (p.site != 0)
+        words << "site line " << p.site;
+    else if (p.observer != 0)
+        words << "observer line " << p.observer;
+    if (p.firstColumn != 0) {
+        if (item)
+            words << ", ";
+        words.columns(p.firstColumn, p.lastColumn);
+    }
+}
+
+std::string problemPlace(const Problem& p)
+{
+    std::string out;
+    appendProblemPlace(out, p);
+    return out;
+}
+
+void appendProblemMessage(std::string& out, const Problem& p)
+{
+    Words w(out);
+    switch (p.code) {
+    case ByteOrderMark:
+        if (p.found.find_first_not_of(' ') == std::string::npos) {
+            w << "the file begins with a UTF-8 byte-order mark; it is dropped";
+            return;
+        }
+        w << "the file begins with a UTF-8 byte-order mark, so its first line is not read: ";
+        w.lostHeaderValue(p.found) << " is lost";
+        return;
+    case FirstLineNotHeader:
+        w << "the first line is never read as a site, observer or record line: ";
+        w.quoted(p.found) << " is lost";
+        return;
+    case SecondHeaderLine:
+        w << "only the first line of each header label is read: ";
+        w.lostHeaderValue(p.found) << " is lost";
+        return;
+    case LineAfterMarker:
+        w << "the line right after the message marker is not read: ";
+        w.quoted(p.found) << " is lost";
+        return;
+    case UnrecognisedLine:
+        w << "the line ";
+        w.quoted(p.found) << " is not a header, site, observer, record, comment or message line and is not read";
+        return;
+    case MissingYear:
+        w << "the year (columns 1-4) is missing, so the line is not read as a record";
+        return;
+    case YearOutOfRange:
+        w << "the year ";
+        w.quoted(p.found) << (p.record != 0 ? " is not a year from 1600 to 2200"
+                                            : " is outside 1600-2200, so the line is not read as a record");
+        return;
+    case RecordReadAsComment:
+        w << "a record without a year follows record " << p.record << " and is read as its comment";
+        return;
+    case RecordTooLong:
+        w << "the record line is " << p.lastColumn << " columns long; columns 118 on are not kept: ";
+        w.quoted(p.found) << " is lost";
+        return;
+    case SplitCharacter:
+        w << "a double-byte character is split at ";
+        w.columns(p.firstColumn, p.lastColumn) << "; the half kept becomes a blank";
+        return;
+    case SeparatorOverwritten:
+        w << "column 62 of a record holds ";
+        w.quoted(p.found) << ", which is not kept: the separator \"/\" stands there";
+        return;
+    case CommentTooLong:
+        w << "the comment line is " << p.lastColumn << " bytes long; the comment area keeps columns 5-"
+          << p.firstColumn - 1 << ", so the cut falls after byte " << p.firstColumn - 1 << " and ";
+        w.quoted(p.found) << " is lost";
+        return;
+    case CertaintyReadAsBlank:
+        w.field(p) << " code ";
+        w.quoted(p.found) << " is not 1, 2 or 3 and is read as a blank";
+        return;
+    case TooManyRecords:
+        w << "record " << p.record << " is past the 999th and is not read";
+        return;
+    case TooManySites:
+        w << "a site line past the 52nd is not read";
+        return;
+    case TooManyObservers:
+        w << "an observer line past the 52nd is not read";
+        return;
+    case MissingPlaceName:
+        w << "the header has no place name (\"Place name\" line)";
+        return;
+    case MissingEmail:
+        w << "the header has no e-mail address (\"Email address\" line)";
+        return;
+    case MissingRepresentative:
+        w << "the header has no representative (\"Representative\" line)";
+        return;
+    case NoSiteLine:
+        w << "the report has records but no site line";
+        return;
+    case NoObserverLine:
+        w << "the report has records but no observer line";
+        return;
+    case NonAscii:
+        w.quoted(p.found) << " is not printable ASCII, which the fixed columns take only";
+        return;
+    case RequiredMissing:
+        w << "required field ";
+        w.field(p) << " is empty";
+        return;
+    case CodeNotInList:
+        w.field(p) << " code ";
+        w.quoted(p.found) << " is not in its list, so the field shows it as not chosen";
+        return;
+    case UnknownSite:
+        w << "site letter ";
+        w.quoted(p.found) << " names no site line";
+        return;
+    case UnknownObserver:
+        w << "observer letter ";
+        w.quoted(p.found) << " names no observer line";
+        return;
+    case NotADate:
+        w.field(p) << " ";
+        w.quoted(p.found) << " is not a " << (p.field == FieldId::Month ? "month (1-12)" : "day of that month");
+        return;
+    case NotATime:
+        w.field(p) << " ";
+        w.quoted(p.found) << " is not " << timeWords(p.field);
+        return;
+    case FutureDate:
+        w << "the date ";
+        if (p.found.size() == 8)
+            w << std::string_view(p.found).substr(0, 4) << "-" << std::string_view(p.found).substr(4, 2) << "-"
+              << std::string_view(p.found).substr(6, 2);
+        else
+            w.quoted(p.found);
+        w << " is more than one day after today";
+        return;
+    }
+    w << "unknown problem";
+}
+
 std::string problemMessage(const Problem& p)
 {
-    switch (p.code) {
-    case ProblemCode::MissingYear:
-        return "the year (columns 1-4) is missing, so the line is not read as a record";
-    case ProblemCode::YearOutOfRange:
-        return "the year " + quoted(p.found) + " is outside 1600-2200, so the line is not read as a record";
-    case ProblemCode::RecordReadAsComment:
-        return "a record without a year follows record " + std::to_string(p.record) + " and is read as its comment";
-    case ProblemCode::CodeNotInList:
-        return fieldOfColumn(p.firstColumn) + " code " + quoted(p.found) + " is not in its code list";
-    case ProblemCode::NonAsciiInRecord:
-        return "column " + std::to_string(p.firstColumn) + " holds the byte " + hexByte(p.found)
-            + "; columns 1-61 must be printable ASCII";
-    case ProblemCode::UnknownSite:
-        return "site letter " + quoted(p.found) + " names no site line";
-    case ProblemCode::UnknownObserver:
-        return "observer letter " + quoted(p.found) + " names no observer line";
-    case ProblemCode::RecordTooLong:
-        return "the record line is " + std::to_string(p.lastColumn) + " columns long; columns 118 on are not kept";
-    case ProblemCode::SplitCharacter:
-        return "a double-byte character is split at columns " + std::to_string(p.firstColumn) + "-"
-            + std::to_string(p.lastColumn) + "; the half kept becomes a blank";
-    case ProblemCode::CommentTooLong:
-        return "the comment line is " + std::to_string(p.lastColumn) + " characters long; characters 60 on are not kept";
-    case ProblemCode::TooManyRecords:
-        return "record " + std::to_string(p.record) + " is past the 999th and is not read";
-    case ProblemCode::TooManySites:
-        return "a site line past the 52nd is not read";
-    case ProblemCode::TooManyObservers:
-        return "an observer line past the 52nd is not read";
-    case ProblemCode::FirstLineNotHeader:
-        return "the first line is never read as a site, observer or record line";
-    case ProblemCode::UnrecognisedLine:
-        return "the line is not a header, site, observer, record, comment or message line and is not read";
-    }
-    return "unknown problem";
+    std::string out;
+    appendProblemMessage(out, p);
+    return out;
 }
 
 }  // namespace selen::cli

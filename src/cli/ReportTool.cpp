@@ -3,7 +3,7 @@
 #include "CheckCommand.h"
 #include "NormalizeCommand.h"
 
-#include <array>
+#include <ctime>
 #include <memory>
 
 namespace selen::cli {
@@ -16,14 +16,30 @@ void printHelp(std::ostream& out, const std::vector<std::unique_ptr<Command>>& c
         out << "  selen-report " << command->usage() << "\n      " << command->summary() << '\n';
     out << "  selen-report --help\n\n"
            "exit status: 0 no problems, 1 problems found or a report refused, 2 bad arguments,\n"
-           "an unreadable report or a failed write\n";
+           "an unreadable report, an output that is a folder or a failed write\n";
+}
+
+// Today's local date from the system clock.
+RuleContext today()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (::localtime_r(&now, &local) == nullptr)
+        return {};
+    return RuleContext{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 }  // namespace
 
 int runReportTool(const std::vector<std::string>& args, FileSystem& fs, std::ostream& out, std::ostream& err)
 {
+    return runReportTool(args, fs, out, err, today());
+}
+
+int runReportTool(const std::vector<std::string>& args, FileSystem& fs, std::ostream& out, std::ostream& err,
+                  const RuleContext& context)
+{
     std::vector<std::unique_ptr<Command>> commands;
-    commands.push_back(std::make_unique<CheckCommand>(fs));
+    commands.push_back(std::make_unique<CheckCommand>(fs, context));
     commands.push_back(std::make_unique<NormalizeCommand>(fs));
 
     if (args.empty()) {

@@ -24,6 +24,9 @@ public:
     virtual ~FileSystem() = default;
 
     virtual bool exists(const std::string& path) = 0;
+    // True when `path` names a folder (through a link too). A file system
+    // without folders (a test's) has none.
+    virtual bool isDirectory(const std::string& /*path*/) { return false; }
     virtual FileResult remove(const std::string& path) = 0;
     // Renames over an existing `to`.
     virtual FileResult rename(const std::string& from, const std::string& to) = 0;

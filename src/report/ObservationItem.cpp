@@ -3,6 +3,7 @@
 #include "Cp932.h"
 #include "StringRoutines.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace selen {
@@ -25,7 +26,9 @@ ObservationItem::ObservationItem() : text_(kLength, ' ')
 ObservationItem ObservationItem::fromReportLine(std::string_view line)
 {
     constexpr std::size_t kMaxLine = kLength - ColumnBase;  // 117 report columns
-    std::string text(ColumnBase, ' ');
+    std::string text;
+    text.reserve(kLength);
+    text.assign(ColumnBase, ' ');
     text.append(line.substr(0, kMaxLine));
     text.resize(kLength, ' ');
 
@@ -66,9 +69,10 @@ char ObservationItem::column(std::size_t reportColumn) const
 
 void ObservationItem::put(columns::Field field, std::string_view value)
 {
-    std::string formatted = cp932::cutToBytes(value, field.width);
-    padRightTo(formatted, field.width);
-    text_.replace(indexOf(field.first), field.width, formatted);
+    const std::size_t kept = cp932::safeCutLength(value, field.width);
+    const auto at = text_.begin() + static_cast<std::ptrdiff_t>(indexOf(field.first));
+    std::copy_n(value.begin(), kept, at);
+    std::fill(at + static_cast<std::ptrdiff_t>(kept), at + static_cast<std::ptrdiff_t>(field.width), ' ');
 }
 
 void ObservationItem::setRecordNumber(int number)
@@ -123,10 +127,16 @@ bool ObservationItem::hasValidYear() const
 
 long long lineYear(std::string_view line)
 {
-    std::string year(line.substr(0, 4));
-    if (digitsOnly(year) == 0)
-        return 1;
-    return digitValue(year);
+    // Four columns hold at most four digits: no overflow to guard against.
+    long long year = 0;
+    bool anyDigit = false;
+    for (char c : line.substr(0, 4)) {
+        if (c >= '0' && c <= '9') {
+            year = year * 10 + (c - '0');
+            anyDigit = true;
+        }
+    }
+    return anyDigit ? year : 1;
 }
 
 }  // namespace selen

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -73,6 +74,12 @@ bool PosixFileSystem::exists(const std::string& path)
 {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0;
+}
+
+bool PosixFileSystem::isDirectory(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 FileResult PosixFileSystem::remove(const std::string& path)
@@ -188,6 +195,7 @@ FileResult PosixFileSystem::readFile(const std::string& path, std::string& bytes
         return systemFailure(path);
     }
     std::string data;
+    data.reserve(std::min(static_cast<std::size_t>(info.st_size), kMaxReadBytes));
     char buffer[65536];
     for (;;) {
         ssize_t n = ::read(fd.get(), buffer, sizeof buffer);

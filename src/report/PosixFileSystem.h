@@ -15,6 +15,7 @@ public:
     static constexpr std::size_t kMaxReadBytes = 64u * 1024u * 1024u;
 
     bool exists(const std::string& path) override;
+    bool isDirectory(const std::string& path) override;
     FileResult remove(const std::string& path) override;
     FileResult rename(const std::string& from, const std::string& to) override;
     FileResult writeFile(const std::string& path, std::string_view bytes) override;

@@ -1,49 +1,19 @@
 #include "ReportCheck.h"
 
 #include "Cp932.h"
-#include "ObservationCodeLists.h"
-#include "ObservationItem.h"
-#include "RecordLetters.h"
-#include "Report.h"
 #include "ReportReader.h"
-#include "StringRoutines.h"
 #include "TextLines.h"
 
 #include <algorithm>
-#include <array>
-#include <optional>
 
 namespace selen {
 
 namespace {
 
 using Lines = std::vector<std::string_view>;
+using enum ProblemCode;
 
-struct CodedColumn {
-    std::size_t column;
-    const CodeList& (*list)();
-};
-
-constexpr std::array<CodedColumn, 13> kCodedColumns{{
-    {columns::kCatalogue.first, &codes::catalogue},
-    {columns::kPhenomenon.first, &codes::phenomenon},
-    {columns::kLimb.first, &codes::limb},
-    {columns::kPersonalEquationApplication.first, &codes::personalEquationApplication},
-    {columns::kTimingMethod1.first, &codes::timingMethod1},
-    {columns::kTimingMethod2.first, &codes::timingMethod2},
-    {columns::kTimeSource.first, &codes::timeSource},
-    {columns::kCertainty.first, &codes::certainty},
-    {columns::kDoubleStarComponent.first, &codes::doubleStarComponent},
-    {columns::kLightLevel.first, &codes::lightLevel},
-    {columns::kSkyStability.first, &codes::skyCondition},
-    {columns::kSkyTransparency.first, &codes::skyCondition},
-    {columns::kRemarks.first, &codes::remarks},
-}};
-
-bool startsWith(std::string_view line, std::string_view prefix)
-{
-    return line.substr(0, prefix.size()) == prefix;
-}
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool isDigit(char c)
 {
@@ -61,143 +31,137 @@ bool looksLikeRecord(std::string_view line)
     return yearColumnsPlain && dateDigits;
 }
 
-bool isHeaderLine(std::string_view line)
+Problem recordProblem(ProblemCode code, std::size_t line, std::size_t record, std::size_t first = 0,
+                      std::size_t last = 0, std::string_view found = {})
 {
-    return startsWith(line, kPlaceNameLabel) || startsWith(line, kEmailLabel)
-        || startsWith(line, kRepresentativeLabel) || startsWith(line, kMessageLabel);
+    Problem problem{code};
+    problem.line = static_cast<std::uint32_t>(line);
+    problem.record = static_cast<std::uint32_t>(record);
+    problem.firstColumn = static_cast<std::uint32_t>(first);
+    problem.lastColumn = static_cast<std::uint32_t>(last);
+    problem.found = found;
+    return problem;
 }
 
-class Checker {
-public:
-    explicit Checker(std::string_view text) : lines_(splitLines(text)) {}
+Problem lineProblem(ProblemCode code, std::size_t line, std::string_view found = {})
+{
+    return recordProblem(code, line, 0, 0, 0, found);
+}
 
-    std::vector<Problem> run()
-    {
-        end_ = messageMarkerLine(lines_).value_or(lines_.size());
-        collectLetters();
-        if (!lines_.empty() && !isBlankLine(lines_[0]) && !isHeaderLine(lines_[0]))
-            add(ProblemCode::FirstLineNotHeader, 1);
-        for (std::size_t i = 1; i < end_; ++i)
-            i = checkLine(i);
-        return std::move(problems_);
-    }
-
-private:
-    void add(ProblemCode code, std::size_t line, std::size_t record = 0, std::size_t firstColumn = 0,
-             std::size_t lastColumn = 0, std::string found = {})
-    {
-        problems_.push_back(Problem{code, line, record, firstColumn, lastColumn, std::move(found)});
-    }
-
-    void collectLetters()
-    {
-        std::size_t sites = 0;
-        std::size_t observers = 0;
-        for (std::size_t i = 1; i < end_; ++i) {
-            std::string_view line = lines_[i];
-            if (line.empty())
-                continue;
-            if (line.front() == 'T' && ++sites <= kMaxLetteredLines)
-                siteLetters_.push_back(line.size() > 1 ? line[1] : ' ');
-            if (line.front() == 'O' && ++observers <= kMaxLetteredLines)
-                observerLetters_.push_back(line.size() > 1 ? line[1] : ' ');
-        }
-    }
-
-    // Checks line i and returns the last line it consumed.
-    std::size_t checkLine(std::size_t i)
-    {
-        std::string_view line = lines_[i];
-        if (isBlankLine(line) || isHeaderLine(line))
-            return i;
-        if (line.front() == 'T' || line.front() == 'O') {
-            bool site = line.front() == 'T';
-            std::size_t& count = site ? siteCount_ : observerCount_;
-            if (++count > kMaxLetteredLines)
-                add(site ? ProblemCode::TooManySites : ProblemCode::TooManyObservers, i + 1);
-            return i;
-        }
-        long long year = lineYear(line);
-        if (isRecordYear(year))
-            return checkRecord(i);
-        if (looksLikeRecord(line)) {
-            add(std::string_view(line).substr(0, 4).find_first_not_of(' ') == std::string_view::npos
-                     ? ProblemCode::MissingYear
-                     : ProblemCode::YearOutOfRange,
-                 i + 1, 0, 1, 4, std::string(line.substr(0, 4)));
-            return i;
-        }
-        add(ProblemCode::UnrecognisedLine, i + 1);
-        return i;
-    }
-
-    std::size_t checkRecord(std::size_t i)
-    {
-        std::string_view line = lines_[i];
-        const std::size_t record = ++recordCount_;
-        const std::size_t lineNumber = i + 1;
-        if (record > static_cast<std::size_t>(ObservationItem::kMaxRecords))
-            add(ProblemCode::TooManyRecords, lineNumber, record);
-
-        for (std::size_t col = 1; col <= std::min<std::size_t>(line.size(), ObservationItem::kReportColumns); ++col) {
-            unsigned char c = static_cast<unsigned char>(line[col - 1]);
-            if (c < 0x20 || c > 0x7E) {
-                add(ProblemCode::NonAsciiInRecord, lineNumber, record, col, col, std::string(1, static_cast<char>(c)));
-                break;
+// What the reader passes over, in its words for the coordinator.
+void passedOverLines(const ReadReport& read, const Lines& lines, bool byteOrderMark, std::vector<Problem>& out)
+{
+    using Reason = PassedOverLine::Reason;
+    std::size_t recordsBeyond = 0;
+    for (const PassedOverLine& passed : read.passedOver) {
+        const std::string_view line = lines[passed.line - 1];
+        switch (passed.reason) {
+        case Reason::FirstLine:
+            if (!byteOrderMark)  // said with the mark
+                out.push_back(lineProblem(FirstLineNotHeader, passed.line, line));
+            break;
+        case Reason::SecondHeader:
+            out.push_back(lineProblem(SecondHeaderLine, passed.line, line));
+            break;
+        case Reason::AfterMarker:
+            out.push_back(lineProblem(LineAfterMarker, passed.line, line));
+            break;
+        case Reason::BeyondSites:
+            out.push_back(lineProblem(TooManySites, passed.line));
+            break;
+        case Reason::BeyondObservers:
+            out.push_back(lineProblem(TooManyObservers, passed.line));
+            break;
+        case Reason::BeyondRecords:
+            out.push_back(recordProblem(TooManyRecords, passed.line,
+                                        static_cast<std::size_t>(ObservationItem::kMaxRecords) + ++recordsBeyond));
+            break;
+        case Reason::NotRecognised:
+            if (looksLikeRecord(line)) {
+                const bool blank = line.substr(0, 4).find_first_not_of(' ') == std::string_view::npos;
+                out.push_back(
+                    recordProblem(blank ? MissingYear : YearOutOfRange, passed.line, 0, 1, 4, line.substr(0, 4)));
+            } else {
+                out.push_back(lineProblem(UnrecognisedLine, passed.line, line));
             }
+            break;
         }
-        for (const CodedColumn& coded : kCodedColumns) {
-            char c = line.size() >= coded.column ? line[coded.column - 1] : ' ';
-            if (!coded.list().hasCode(std::string(1, c)))
-                add(ProblemCode::CodeNotInList, lineNumber, record, coded.column, coded.column, std::string(1, c));
-        }
-        checkLetter(line, columns::kSite.first, siteLetters_, ProblemCode::UnknownSite, lineNumber, record);
-        checkLetter(line, columns::kObserver.first, observerLetters_, ProblemCode::UnknownObserver, lineNumber, record);
-        if (line.size() > ObservationItem::kLength - ObservationItem::ColumnBase)
-            add(ProblemCode::RecordTooLong, lineNumber, record, 118, line.size());
-        for (std::size_t col : {std::size_t{61}, std::size_t{62}, std::size_t{117}}) {
-            if (col < line.size() && cp932::isLeadByte(static_cast<unsigned char>(line[col - 1]))
-                && !cp932::isTrailPosition(line, col - 1)) {
-                add(ProblemCode::SplitCharacter, lineNumber, record, col, col + 1);
-            }
-        }
-
-        if (i + 1 < end_ && startsWith(lines_[i + 1], "    ")) {
-            std::string_view comment = lines_[i + 1];
-            if (looksLikeRecord(comment))
-                add(ProblemCode::RecordReadAsComment, i + 2, record);
-            else if (comment.size() > 59)
-                add(ProblemCode::CommentTooLong, i + 2, record, 60, comment.size());
-            return i + 1;
-        }
-        return i;
     }
+}
 
-    void checkLetter(std::string_view line, std::size_t column, const std::vector<char>& letters, ProblemCode code,
-                     std::size_t lineNumber, std::size_t record)
-    {
-        char letter = line.size() >= column ? line[column - 1] : ' ';
-        if (letter == ' ')
-            return;
-        if (std::find(letters.begin(), letters.end(), letter) == letters.end())
-            add(code, lineNumber, record, column, column, std::string(1, letter));
+// What reading a record line and its comment line cuts or changes.
+void recordLineProblems(std::string_view line, std::string_view next, std::size_t lineNumber, std::size_t record,
+                        std::vector<Problem>& out)
+{
+    const char certainty = line.size() >= 43 ? line[42] : ' ';
+    if (certainty != ' ' && certainty != '1' && certainty != '2' && certainty != '3') {
+        out.push_back(recordProblem(CertaintyReadAsBlank, lineNumber, record, 43, 43, line.substr(42, 1)));
+        out.back().field = FieldId::Certainty;
     }
-
-    Lines lines_;
-    std::size_t end_ = 0;
-    std::vector<char> siteLetters_;
-    std::vector<char> observerLetters_;
-    std::size_t siteCount_ = 0;
-    std::size_t observerCount_ = 0;
-    std::size_t recordCount_ = 0;
-    std::vector<Problem> problems_;
-};
+    constexpr std::size_t kKeptColumns = ObservationItem::kLength - ObservationItem::ColumnBase;
+    if (line.size() > kKeptColumns)
+        out.push_back(recordProblem(RecordTooLong, lineNumber, record, kKeptColumns + 1, line.size(),
+                                    line.substr(kKeptColumns)));
+    bool separatorSplit = false;
+    for (std::size_t col : {std::size_t{61}, std::size_t{62}, kKeptColumns}) {
+        if (col < line.size() && cp932::isLeadByte(static_cast<unsigned char>(line[col - 1]))
+            && !cp932::isTrailPosition(line, col - 1)) {
+            out.push_back(recordProblem(SplitCharacter, lineNumber, record, col, col + 1, line.substr(col - 1, 2)));
+            separatorSplit = separatorSplit || col != kKeptColumns;
+        }
+    }
+    constexpr std::size_t kSeparator = columns::kSeparator.first;
+    if (!separatorSplit && line.size() >= kSeparator && line[kSeparator - 1] != ' ' && line[kSeparator - 1] != '/')
+        out.push_back(recordProblem(SeparatorOverwritten, lineNumber, record, kSeparator, kSeparator,
+                                    line.substr(kSeparator - 1, 1)));
+    // The reader takes the line after a record as its comment when it
+    // begins with four blanks.
+    if (next.substr(0, ObservationItem::kCommentIndent) != "    ")
+        return;
+    if (looksLikeRecord(next)) {
+        out.push_back(recordProblem(RecordReadAsComment, lineNumber + 1, record, 0, 0, next));
+        return;
+    }
+    const std::string_view body = next.substr(ObservationItem::kCommentIndent);
+    const std::size_t kept = cp932::safeCutLength(body, columns::kCommentArea.width);
+    const std::string_view lost = body.substr(kept);
+    if (lost.find_first_not_of(' ') != std::string_view::npos) {
+        const std::size_t first = ObservationItem::kCommentIndent + kept + 1;
+        out.push_back(recordProblem(CommentTooLong, lineNumber + 1, record, first, next.size(), lost));
+    }
+}
 
 }  // namespace
 
-std::vector<Problem> checkReportText(std::string_view text)
+std::vector<Problem> checkReportText(std::string_view text, const RuleContext& context)
 {
-    return Checker(text).run();
+    const Lines lines = splitLines(text);
+    const ReadReport read = parseReportLines(lines);
+
+    // What the reading loses or changes: few, sorted by line on their own.
+    std::vector<Problem> problems;
+    const bool byteOrderMark = text.starts_with(kByteOrderMark);
+    if (byteOrderMark)
+        problems.push_back(lineProblem(ByteOrderMark, 1, lines.front().substr(kByteOrderMark.size())));
+    passedOverLines(read, lines, byteOrderMark, problems);
+    for (std::size_t i = 0; i < read.recordLines.size(); ++i) {
+        const std::size_t at = read.recordLines[i];
+        recordLineProblems(lines[at - 1], at < lines.size() ? lines[at] : std::string_view{}, at, i + 1, problems);
+    }
+    const auto byLine = [](const Problem& a, const Problem& b) { return a.line < b.line; };
+    std::stable_sort(problems.begin(), problems.end(), byLine);
+
+    // The rules of the items, possibly thousands, come in line order when
+    // the file has its blocks in the usual order; they are merged in after
+    // the reader's problems of the same line.
+    const auto items = static_cast<std::ptrdiff_t>(problems.size());
+    checkReportItems(read.report, context, ItemLines{&read.recordLines, &read.siteLines, &read.observerLines},
+                     problems);
+    if (std::is_sorted(problems.begin() + items, problems.end(), byLine))
+        std::inplace_merge(problems.begin(), problems.begin() + items, problems.end(), byLine);
+    else
+        std::stable_sort(problems.begin(), problems.end(), byLine);
+    return problems;
 }
 
 }  // namespace selen

@@ -26,24 +26,48 @@ ToolRun run(const std::vector<std::string>& args)
 // A clean report passes; one with problems lists exactly them.
 TEST(ReportTool, CheckPassesACleanReportAndListsExactlyTheProblemsOfAnother)
 {
-    const ToolRun clean = run({"check", test::fixturePath("full-report.LOR")});
+    const ToolRun clean = run({"check", test::fixturePath("clean-report.LOR")});
     EXPECT_EQ(clean.status, 0) << clean.out << clean.err;
-    EXPECT_NE(clean.out.find("0 problems"), std::string::npos) << clean.out;
+    EXPECT_EQ(clean.out, "checked 1 of 1 file: 0 problems in 0 files\n");
     const std::string file = test::fixturePath("problems.LOR");
     const ToolRun tsv = run({"check", "--format=tsv", file});
     EXPECT_EQ(tsv.status, 1);
+    EXPECT_EQ(tsv.err, "checked 1 of 1 file: 5 problems in 1 file\n");
     const auto rows = splitLines(tsv.out);
     const std::vector<std::string> expected = {
-        "file\tline\trecord\tfirst_column\tlast_column\tproblem\tmessage", file + "\t9\t0\t1\t4\tmissing-year\t",
-        file + "\t10\t2\t27\t27\tbad-code\t", file + "\t11\t3\t60\t60\tunknown-site\t"};
+        "file\tline\trecord\tfirst_column\tlast_column\tproblem\tmessage",
+        file + "\t0\t0\t0\t0\tmissing-email\t", file + "\t0\t0\t0\t0\tmissing-representative\t",
+        file + "\t9\t0\t1\t4\tmissing-year\t", file + "\t10\t2\t27\t27\tbad-code\t",
+        file + "\t11\t3\t60\t60\tunknown-site\t"};
     ASSERT_EQ(rows.size(), expected.size()) << tsv.out;
     for (std::size_t i = 0; i < rows.size(); ++i)
         EXPECT_EQ(rows[i].substr(0, expected[i].size()), expected[i]);
 
     const ToolRun text = run({"check", file});
     EXPECT_EQ(text.status, 1);
-    EXPECT_EQ(splitLines(text.out).size(), 4u) << text.out;  // three problems and the summary
-    EXPECT_NE(text.out.find(file + ":10: record 2, column 27: phenomenon code \"Z\""), std::string::npos) << text.out;
+    EXPECT_EQ(splitLines(text.out).size(), 6u) << text.out;  // five problems and the summary
+    EXPECT_NE(text.out.find(file + ": the header has no e-mail address"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find(file + ":10: record 2, column 27: 現　象 (phenomenon) code \"Z\" is not in its list"),
+              std::string::npos)
+        << text.out;
+}
+
+// One JSON array of objects, strings escaped, CP932 shown as UTF-8.
+TEST(ReportTool, CheckWritesJson)
+{
+    test::TempDir dir;
+    const std::string name = dir.path("a\"b\\c.LOR");
+    test::writeBytes(name, test::readBytes(test::fixturePath("kanji-observer.LOR")));
+    const ToolRun json = run({"check", "--format=json", name, test::fixturePath("clean-report.LOR")});
+    EXPECT_EQ(json.status, 1);
+    const std::string escaped = dir.path("a\\\"b\\\\c.LOR");
+    EXPECT_EQ(json.out, "[\n{\"file\":\"" + escaped
+                            + "\",\"line\":7,\"record\":0,\"site\":0,\"observer\":1,\"field\":null,"
+                              "\"first_column\":5,\"last_column\":13,\"rule\":\"non-ascii\",\"message\":"
+                              "\"\\\"田中 太郎\\\" is not printable ASCII, which the fixed columns take only\"}\n]\n");
+    EXPECT_EQ(json.err, "checked 2 of 2 files: 1 problem in 1 file\n");
+    const ToolRun none = run({"check", "--format=json", test::fixturePath("clean-report.LOR")});
+    EXPECT_EQ(none.out, "[]\n");
 }
 
 TEST(ReportTool, CheckOfAnUnreadableFileExitsTwo)
@@ -97,6 +121,46 @@ TEST(ReportTool, NormalizeRefusesAThousandRecordReport)
     }
 }
 
+// Lines the reader would not keep are listed with their numbers; nothing is
+// written unless --force is given.
+TEST(ReportTool, NormalizeRefusesToDropTextUnlessForced)
+{
+    test::TempDir dir;
+    const std::string bytes = test::crlf({"Place name     Tokyo", "Place name     Osaka", "", kSite, "", "OA", "",
+                                          kRecord, "", "", std::string(kMessageMarker), "    lost words", "    kept"});
+    test::writeBytes(dir.path("in.LOR"), bytes);
+    ToolRun result = run({"normalize", dir.path("in.LOR")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    const std::string in = dir.path("in.LOR");
+    EXPECT_EQ(result.err, "selen-report normalize: " + in + ":2: only the first line of each header label is read: "
+                              "the place name \"Osaka\" is lost\n"
+                              "selen-report normalize: " + in + ":12: the line right after the message marker is "
+                              "not read: \"    lost words\" is lost\n"
+                              "selen-report normalize: nothing was written: 2 lines above would not be kept as they "
+                              "are; correct them, or give --force to write the report without them\n");
+    EXPECT_EQ(dir.contents(), (Files{{"in.LOR", bytes}}));
+
+    result = run({"normalize", "--force", dir.path("in.LOR")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(dir.contents(), (Files{{"in.LOR", test::crlf({"Place name     Tokyo", "", kSite, "", "OA", "", kRecord, "",
+                                                              "", std::string(kMessageMarker), "    ", "    kept"})},
+                                     {"in.LBK", bytes}}));
+}
+
+TEST(ReportTool, NormalizeIntoAFolderIsRefused)
+{
+    test::TempDir dir;
+    test::writeBytes(dir.path("in.LOR"), kHandEdited);
+    std::filesystem::create_directory(dir.path("out"));
+    const ToolRun result = run({"normalize", dir.path("in.LOR"), "-o", dir.path("out")});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find(dir.path("out") + " is a folder"), std::string::npos) << result.err;
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path("out")));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path("out")));
+    EXPECT_FALSE(std::filesystem::exists(dir.path("out.LBK")));
+}
+
 TEST(ReportTool, BadArgumentsExitTwoAndHelpExitsZero)
 {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
@@ -109,7 +173,8 @@ TEST(ReportTool, BadArgumentsExitTwoAndHelpExitsZero)
     }
     const ToolRun help = run({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("normalize FILE [-o OUT]"), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("normalize [--force] FILE [-o OUT]"), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("check [--format=text|tsv|json] FILE..."), std::string::npos) << help.out;
 }
 
 }  // namespace
