@@ -91,6 +91,7 @@ void EditorSession::start()
 
 void EditorSession::resetReport()
 {
+    problems_.forgetReaderFindings();
     currentFileName_.clear();
     captionChanged.notify();
     loadFolders();
@@ -117,14 +118,19 @@ void EditorSession::newReport()
     rememberSavedState();
 }
 
-bool EditorSession::hasUnsavedWork() const
+bool EditorSession::openWouldDiscard() const
 {
     return outputEditor.modified() || selen::buildReportText(report_) != savedText_;
 }
 
+bool EditorSession::hasUnsavedWork() const
+{
+    return outputEditor.editedByHand() || selen::buildReportText(report_) != savedText_;
+}
+
 void EditorSession::openReport()
 {
-    if (hasUnsavedWork() && !ports_.dialogs.confirm(std::string(messages::kOpenDiscards)))
+    if (openWouldDiscard() && !ports_.dialogs.confirm(std::string(messages::kOpenDiscards)))
         return;
     if (std::optional<std::string> path = ports_.dialogs.openReportName(reportFolder_))
         readReportFile(*path);
@@ -132,7 +138,7 @@ void EditorSession::openReport()
 
 void EditorSession::openGivenReport(const std::string& path)
 {
-    if (hasUnsavedWork() && !ports_.dialogs.confirm(std::string(messages::kOpenDiscards)))
+    if (openWouldDiscard() && !ports_.dialogs.confirm(std::string(messages::kOpenDiscards)))
         return;
     readReportFile(path);
 }
@@ -185,6 +191,7 @@ void EditorSession::applyEditorText()
 
 void EditorSession::parseEditorText()
 {
+    problems_.keepReaderFindings(readEditor.text(), ruleContext());
     ReadReport read = parseReportText(readEditor.text());
     report_ = std::move(read.report);
     observations.replaceAll();
@@ -302,6 +309,7 @@ void EditorSession::writeSetting(const std::function<FileResult()>& write)
 
 void EditorSession::rememberSavedState()
 {
+    outputEditor.setEditedByHand(false);
     savedText_ = selen::buildReportText(report_);
 }
 
@@ -362,6 +370,17 @@ void EditorSession::enterToday()
 {
     const Date today = ports_.clock.today();
     observationPage.enterDate(today.year, today.month, today.day);
+}
+
+RuleContext EditorSession::ruleContext()
+{
+    const Date today = ports_.clock.today();
+    return RuleContext{today.year, today.month, today.day, observationPage.photometry.checked()};
+}
+
+void EditorSession::refreshProblems()
+{
+    problems_.refresh(report_, ruleContext());
 }
 
 void EditorSession::showContentsHelp()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Pages.h"
+#include "ProblemList.h"
 #include "Ports.h"
 #include "PredictionImport.h"
 #include "RegisteredEntries.h"
@@ -112,8 +113,20 @@ public:
     void setWordWrap(bool wrap);
 
     // True when the report differs from what was last created, opened or
-    // saved, or the output editor was changed.
+    // saved, or the output text was edited by hand since it was last built
+    // or saved: closing would lose work.
     bool hasUnsavedWork() const;
+    // What opening a report asks about: the same, except that any change of
+    // the output text counts, its rebuilds included (so a second open in a
+    // row asks again).
+    bool openWouldDiscard() const;
+
+    // The problems of the report as it stands (and what the reader passed
+    // over when it was last opened or applied), computed on request:
+    // refreshProblems() is for the window to call after a pause, never on
+    // a keystroke.
+    void refreshProblems();
+    const ProblemList& problems() const { return problems_; }
 
     HeaderPage header;
     ObservationList observations;
@@ -145,7 +158,10 @@ private:
     void rememberSavedState();
     std::string outputBytes() const;
 
+    RuleContext ruleContext();
+
     Ports ports_;
+    ProblemList problems_;
     int page_ = pages::kHeader;
     std::string currentFileName_;
     std::string reportFolder_;

@@ -180,6 +180,7 @@ std::vector<std::string> MemoControl::lines() const
 
 void MemoControl::setText(std::string text)
 {
+    editedByHand_ = false;
     if (replaceText(std::move(text)))
         changed_.notify();
 }
@@ -198,7 +199,8 @@ void MemoControl::setLines(const std::vector<std::string>& lines)
 
 void MemoControl::edit(std::string text)
 {
-    replaceText(std::move(text));  // the view already shows it
+    if (replaceText(std::move(text)))  // the view already shows it
+        editedByHand_ = true;
 }
 
 bool MemoControl::replaceText(std::string text)

@@ -183,8 +183,12 @@ public:
     // The user edited the text in the view.
     void edit(std::string text);
 
+    // Changed since the flag was last cleared, by the program or the user.
     bool modified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
+    // Changed by the user since the program last set the text.
+    bool editedByHand() const { return editedByHand_; }
+    void setEditedByHand(bool edited) { editedByHand_ = edited; }
     void setChangeRule(std::function<void()> rule) { changeRule_ = std::move(rule); }
 
     Notifier& changed() { return changed_; }
@@ -195,6 +199,7 @@ private:
     std::string formName_;
     std::string text_;
     bool modified_ = false;
+    bool editedByHand_ = false;
     std::function<void()> changeRule_;
     Notifier changed_;
 };

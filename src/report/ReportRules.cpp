@@ -157,8 +157,12 @@ public:
             checkLine(report_.observers[i].text(), ObserverLine::kWidth, lineOf(lines_.observers, i), 0, i + 1);
 
         for (std::size_t i = 0; i < report_.observations.size(); ++i) {
-            if (!report_.observations[i].isBlank())
-                checkRecord(report_.observations[i], lineOf(lines_.records, i), i + 1);
+            const ObservationItem& item = report_.observations[i];
+            if (!item.isBlank())
+                checkRecord(item, lineOf(lines_.records, i), i + 1);
+            else if (!item.hasValidYear())  // a blank record is left out, but its year is still asked for before saving
+                emit(RequiredMissing, lineOf(lines_.records, i), i + 1, 0, 0, FieldId::Year, columns::kYear.first,
+                     columns::kYear.last());
         }
     }
 

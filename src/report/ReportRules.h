@@ -76,7 +76,8 @@ struct RuleContext {
 
 // Every problem of the report as held, in this order: header, site lines,
 // observer lines, then the records in list order. Blank records (the ones
-// the report text leaves out) have none.
+// the report text leaves out) have none but a missing year, which saving
+// and leaving the observation page ask for.
 std::vector<Problem> checkReport(const Report& report, const RuleContext& context = {});
 
 // True when the problem means that text of the file is not kept when the

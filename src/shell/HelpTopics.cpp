@@ -74,6 +74,8 @@ const Topic kMainWindowTopics[] = {
     {16, {"Memo3", "WordWrapCheckBox"}},
     // Below the pages.
     {129, {"Memo6", "PasteButton", "AddPastedButton"}},
+    // The problem list, on every page.
+    {130, {"ProblemList", "ProblemCount"}},
 };
 
 // The prediction import window is one topic, whatever the control.

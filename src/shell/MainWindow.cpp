@@ -5,6 +5,7 @@
 #include "HelpTopics.h"
 #include "ObservationPageView.h"
 #include "PredictionImportWindow.h"
+#include "ProblemPane.h"
 #include "ReportEditorArea.h"
 #include "SitesPageView.h"
 
@@ -33,6 +34,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QScrollArea>
 #include <QSet>
 #include <QShortcut>
@@ -104,6 +107,10 @@ MainWindow::MainWindow(EditorSession& session, QWidget* parent)
     layout->addWidget(buildPasteArea());
     setCentralWidget(central);
     buildMenus();
+    problemPane_ = new ProblemPane(session_, [this](const ProblemTarget& target) { goTo(target); }, this);
+    addDockWidget(Qt::BottomDockWidgetArea, problemPane_);
+    problemPane_->hide();
+    menuBar()->setCornerWidget(problemPane_->countButton());
 
     session_.pageShown.listen([this] { followPage(); });
     session_.captionChanged.listen([this] { setWindowTitle(fromUtf8(session_.caption())); });
@@ -210,6 +217,31 @@ void MainWindow::dropEvent(QDropEvent* event)
         return;
     event->acceptProposedAction();
     session_.run([&] { session_.openGivenReport(QFile::encodeName(path).toStdString()); });
+}
+
+void MainWindow::goTo(const ProblemTarget& target)
+{
+    pages_->setCurrentIndex(target.page);
+    if (pages_->currentIndex() != target.page)
+        return;  // leaving the observation page was refused
+    session_.run([&] {
+        if (target.record > 0)
+            session_.observations.select(target.record - 1);
+        if (target.site > 0)
+            session_.sites.selectSite(target.site - 1);
+        if (target.observer > 0)
+            session_.sites.selectObserver(target.observer - 1);
+    });
+    QWidget* page = pages_->widget(target.page);
+    if (target.textLine > 0) {
+        if (auto* editor = page->findChild<QPlainTextEdit*>(QStringLiteral("Memo2"))) {
+            QTextCursor cursor(editor->document()->findBlockByNumber(static_cast<int>(target.textLine) - 1));
+            editor->setTextCursor(cursor);
+            editor->centerCursor();
+        }
+    }
+    if (auto* field = page->findChild<QWidget*>(QString::fromStdString(target.formName)); field && field->isEnabled())
+        field->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::openFromCommandLine(const QStringList& arguments)

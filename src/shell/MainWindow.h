@@ -21,6 +21,7 @@ class QTabWidget;
 
 namespace selen {
 class EditorSession;
+struct ProblemTarget;
 class MemoControl;
 }
 
@@ -39,6 +40,10 @@ public:
     // The program's arguments (the program itself first): a report named
     // there is opened as the open command opens it.
     void openFromCommandLine(const QStringList& arguments);
+
+    // The page, record or line, and field where a problem is mended.
+    void goTo(const ProblemTarget& target);
+    class ProblemPane* problemPane() const { return problemPane_; }
 
 protected:
     // Closing asks first when there is unsaved work, and keeps the
@@ -82,6 +87,7 @@ private:
     QCheckBox* wordWrap_ = nullptr;
     class ObservationPageView* observationPage_ = nullptr;
     QPointer<QDialog> importWindow_;
+    class ProblemPane* problemPane_ = nullptr;
 };
 
 }  // namespace selen::shell

@@ -66,8 +66,9 @@ TEST(ReportRules, FindsEachProblemOfTheReportAsHeld)
         {"no site line", [](Report& r) { r.sites = {SiteLine::create(0)}; }, noDate, {{NoSiteLine, 0, 0, 0, 0, {}, 0, 0, ""}}},
         {"no observer line", [](Report& r) { r.observers = {ObserverLine::create(0)}; }, noDate,
          {{NoObserverLine, 0, 0, 0, 0, {}, 0, 0, ""}}},
+        // A blank record is left out of the text, but saving asks for its year.
         {"no records, no lines", [](Report& r) { r = test::reportWith({ObservationItem{}}); r.emailAddress = "e"; r.representative = "r"; },
-         noDate, {}},
+         noDate, {{RequiredMissing, 1, 1, 0, 0, F::Year, 1, 4, ""}}},
         {"kanji observer name", [&](Report& r) { r.observers[0].setName(kanji + " Taro"); }, noDate,
          {{NonAscii, 1, 0, 0, 1, {}, 5, 8, kanji}}},
         {"kanji in the second site line", [&](Report& r) { r.sites.push_back(SiteLine::fromText("TB  " + kanji)); },
@@ -104,8 +105,8 @@ TEST(ReportRules, FindsEachProblemOfTheReportAsHeld)
          noDate,
          {{NotATime, 1, 1, 0, 0, F::Hour, 9, 10, "24"}, {NotATime, 2, 2, 0, 0, F::Minute, 11, 12, "60"},
           {NotATime, 2, 2, 0, 0, F::Second, 13, 14, "60"}, {NotATime, 3, 3, 0, 0, F::SecondFraction, 15, 18, ".5a "}}},
-        {"a blank record has none", [](Report& r) { r.observations.insert(r.observations.begin(), ObservationItem{}); }, noDate,
-         {}},
+        {"a blank record has only its year", [](Report& r) { r.observations.insert(r.observations.begin(), ObservationItem{}); }, noDate,
+         {{RequiredMissing, 1, 1, 0, 0, F::Year, 1, 4, ""}}},
     };
     for (const auto& [name, edit, context, expected] : cases) {
         Report report = completeReport();

@@ -105,6 +105,19 @@ private slots:
         w.window->close();
         QVERIFY(!w.window->isVisible());
         QVERIFY(w.f.dialogs.saveChoices.empty());
+
+        // A report opened and left as it was closes without a question; a
+        // hand edit of the output text counts as work.
+        w.window->show();
+        w.openReport(reportWith({plainRecord(1)}));
+        w.window->close();
+        QVERIFY(!w.window->isVisible());
+        w.window->show();
+        w.window->pages()->setCurrentIndex(4);
+        QTest::keyClicks(w.find<QPlainTextEdit>("Memo1"), "x");
+        w.f.dialogs.saveChoices = {SaveChoice::Cancel};
+        w.window->close();
+        QVERIFY(w.window->isVisible());
     }
 
     void aFileGivenOrDroppedOpensAsOpenDoes()
