@@ -4,6 +4,7 @@
 // Usage: page-screenshots SAMPLE.LOR OUTPUT_FOLDER
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
+#include "shell/ProblemPane.h"
 #include "shell/QtPorts.h"
 #include "shell/SelenApplication.h"
 
@@ -85,5 +86,16 @@ int main(int argc, char** argv)
         }
         std::printf("wrote %s\n", qPrintable(file));
     }
+    // The observation page with the problem list open below it.
+    window.pages()->setCurrentIndex(3);
+    window.problemPane()->show();
+    window.problemPane()->refresh();
+    QApplication::processEvents();
+    const QString file = QDir(output).filePath(QStringLiteral("problems.png"));
+    if (!window.grab().save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return 1;
+    }
+    std::printf("wrote %s\n", qPrintable(file));
     return 0;
 }

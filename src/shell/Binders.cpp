@@ -209,6 +209,10 @@ void moveFocus(QWidget* from, int direction)
         w = direction > 0 ? w->nextInFocusChain() : w->previousInFocusChain();
         if (takesTab(w, page)) {
             w->setFocus(direction > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            // A move by key, as Tab is: the window shows the focus mark (a
+            // check box or a button has no other sign of the focus).
+            w->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+            w->update();
             return;
         }
     } while (w != from);

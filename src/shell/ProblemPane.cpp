@@ -5,6 +5,7 @@
 #include "editor/EditorSession.h"
 
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QTimer>
 
@@ -14,6 +15,7 @@ namespace {
 // How long the report must stay unchanged before its problems are listed
 // afresh: long enough that typing never waits for the check.
 constexpr int kPauseMilliseconds = 300;
+constexpr int kListHeight = 130;
 }  // namespace
 
 ProblemPane::ProblemPane(EditorSession& session, std::function<void(const ProblemTarget&)> goTo, QWidget* parent)
@@ -28,7 +30,12 @@ ProblemPane::ProblemPane(EditorSession& session, std::function<void(const Proble
     count_->setFlat(true);
     count_->setFocusPolicy(Qt::NoFocus);
     count_->setToolTip(QStringLiteral("報告書の問題の一覧を表示します（保存はいつでもできます）"));
-    connect(count_, &QPushButton::clicked, this, [this] { setVisible(!isVisible()); });
+    connect(count_, &QPushButton::clicked, this, [this] {
+        setVisible(!isVisible());
+        // A few lines high, so that the page above keeps its fields in sight.
+        if (auto* window = qobject_cast<QMainWindow*>(parentWidget()); window && isVisible() && !isFloating())
+            QTimer::singleShot(0, this, [this, window] { window->resizeDocks({this}, {kListHeight}, Qt::Vertical); });
+    });
     connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const auto row = static_cast<std::size_t>(list_->row(item));
         if (row < session_.problems().items().size())
