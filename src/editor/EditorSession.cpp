@@ -57,7 +57,10 @@ EditorSession::EditorSession(Ports ports)
     observations.onRecordAdded = [this] { registered.recallMethodSlot(1); };
     // Sites and observers added, moved or removed: the observation page's
     // selectors follow.
-    sites.onListsChanged = [this] { observations.refreshSelectors(); };
+    sites.onListsChanged = [this] {
+        observations.refreshSelectors();
+        observationPage.recolour();  // a letter may now name a line, or no longer
+    };
     messageEditor.setChangeRule([this] { report_.optionsMessage = messageEditor.lines(); });
     observations.onLoadSelected = [this] { observationPage.loadSelectedRecord(); };
 }

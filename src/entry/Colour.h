@@ -25,6 +25,8 @@ constexpr Rgb fromBlueGreenRed(std::uint32_t value)
 inline constexpr std::uint32_t RequiredColour = 0xffffff;
 inline constexpr std::uint32_t ConditionalColour = 0xd0ffff;
 inline constexpr std::uint32_t FilledColour = 0xfff0f0;
+// The face of a field not in use (an object field its catalogue does not use).
+inline constexpr std::uint32_t ButtonFaceColour = 0xf0f0f0;
 // The light green of the video analysis-unit selector and the photometry box.
 inline constexpr std::uint32_t HighlightColour = 0xaaffaa;
 

@@ -14,27 +14,22 @@ constexpr std::size_t kGradualEvent = 1;
 
 void ObservationPage::wireConditionsGroup()
 {
-    wireCoded(certainty, columns::kCertainty, RequiredColour);
-    wireCoded(stability, columns::kSkyStability, RequiredColour);
-    wireCoded(transparency, columns::kSkyTransparency, RequiredColour);
-    wireCoded(doubleStar, columns::kDoubleStarComponent, ConditionalColour);
-    wireCoded(list_.siteSelector, columns::kSite, RequiredColour);
-    wireCoded(list_.observerSelector, columns::kObserver, RequiredColour);
-    remarks.setChangeRule([this] {
-        putRemarks();
-        remarks.setColour(statusColour(remarks, ConditionalColour));
-    });
+    wireCoded(certainty, columns::kCertainty);
+    wireCoded(stability, columns::kSkyStability);
+    wireCoded(transparency, columns::kSkyTransparency);
+    wireCoded(doubleStar, columns::kDoubleStarComponent);
+    wireCoded(list_.siteSelector, columns::kSite);
+    wireCoded(list_.observerSelector, columns::kObserver);
+    remarks.setChangeRule([this] { putRemarks(); });
     durationWhole.setChangeRule([this] {
         if (clipOneDigit(durationWhole))
             return;
         put(columns::kDurationWhole, durationWhole.text());
-        durationWhole.setColour(statusColour(durationWhole, ConditionalColour));
     });
     durationFraction.setChangeRule([this] {
         const std::string& text = durationFraction.text();
         put(columns::kDurationPoint, text.empty() ? " " : ".");
         put(columns::kDurationFraction, text);
-        durationFraction.setColour(statusColour(durationFraction, ConditionalColour));
     });
     wdsComponent.setChangeRule([this] {
         std::string text = wdsComponent.text();
@@ -44,14 +39,12 @@ void ObservationPage::wireConditionsGroup()
             return;
         }
         put(columns::kWdsComponent, text);
-        wdsComponent.setColour(statusColour(wdsComponent, ConditionalColour));
     });
     temperature.setChangeRule([this] {
         std::string text = temperature.text();
         digitsAndMinusOnly(text);
         padLeftTo(text, columns::kTemperature.width);
         put(columns::kTemperature, text);
-        temperature.setColour(statusColour(temperature, ConditionalColour));
     });
     comment.setChangeRule([this] { putComment(); });
 }
@@ -59,58 +52,40 @@ void ObservationPage::wireConditionsGroup()
 void ObservationPage::putRemarks()
 {
     put(columns::kRemarks, std::string(1, remarks.code()));
+    // Only a gradual event has a duration.
     if (remarks.index() != kGradualEvent) {
         setField(durationWhole, {});
         setField(durationFraction, {});
-        durationWhole.setColour(ConditionalColour);
-        durationFraction.setColour(ConditionalColour);
-        if (lightLevel.index() == 0)
-            lightLevel.setColour(ConditionalColour);
-        return;
     }
-    for (TextControl* field : {&durationWhole, &durationFraction}) {
-        if (field->text().empty())
-            field->setColour(RequiredColour);
-    }
-    if (lightLevel.index() == 0 && (timingMethod1.code() == 'G' || timingMethod1.code() == 'V'))
-        lightLevel.setColour(photometry.checked() ? RequiredColour : ConditionalColour);
 }
 
 void ObservationPage::putComment()
 {
     const bool gsc = catalogue.code() == 'U';
     put(gsc ? columns::kGscCommentText : columns::kCommentArea, comment.text());
-    comment.setColour(statusColour(comment, ConditionalColour));
 }
 
 void ObservationPage::loadConditionsGroup()
 {
     const ObservationItem& record = list_.selectedRecord();
-    auto code = [&record](ChoiceControl& list, columns::Field field, std::uint32_t emptyColour) {
-        list.selectByCode(record.column(field.first));
-        list.setColour(statusColour(list, emptyColour));
-    };
-    code(stability, columns::kSkyStability, RequiredColour);
-    code(transparency, columns::kSkyTransparency, RequiredColour);
-    code(remarks, columns::kRemarks, ConditionalColour);
-    code(certainty, columns::kCertainty, RequiredColour);
-    code(doubleStar, columns::kDoubleStarComponent, ConditionalColour);
-    const std::uint32_t durationEmpty = remarks.index() == kGradualEvent ? RequiredColour : ConditionalColour;
+    auto code = [&record](ChoiceControl& list, columns::Field field) { list.selectByCode(record.column(field.first)); };
+    code(stability, columns::kSkyStability);
+    code(transparency, columns::kSkyTransparency);
+    code(remarks, columns::kRemarks);
+    code(certainty, columns::kCertainty);
+    code(doubleStar, columns::kDoubleStarComponent);
     for (auto [field, columns] : {std::pair{&durationWhole, columns::kDurationWhole},
                                   std::pair{&durationFraction, columns::kDurationFraction}}) {
         std::string value(record.columns(columns));
         trimRightSpaces(value);
         field->load(value);
-        field->setColour(statusColour(*field, durationEmpty));
     }
     std::string wds(record.columns(columns::kWdsComponent));
     trimRightSpaces(wds);
     wdsComponent.load(wds);
-    wdsComponent.setColour(statusColour(wdsComponent, ConditionalColour));
     std::string celsius(record.columns(columns::kTemperature));
     digitsAndMinusOnly(celsius);
     temperature.load(celsius);
-    temperature.setColour(statusColour(temperature, ConditionalColour));
 }
 
 }  // namespace selen

@@ -14,8 +14,6 @@ namespace selen {
 
 namespace {
 
-constexpr std::uint32_t kButtonFace = 0xf0f0f0;
-
 // A two-digit time field: digits only; a value above the maximum loses its
 // second character, as the digit that made it too large is typed.
 bool clipTwoDigits(TextControl& field, long long maximum)
@@ -55,7 +53,6 @@ void ObservationPage::wireEventGroup()
         cleanDecimal(text);
         padLeftTo(text, columns::kYear.width);
         put(columns::kYear, text);
-        year.setColour(statusColour(year, RequiredColour));
     });
     struct TimeField {
         TextControl* field;
@@ -69,18 +66,16 @@ void ObservationPage::wireEventGroup()
             if (clipTwoDigits(*t.field, t.maximum))
                 return;
             put(t.columns, twoDigits(t.field->text()));
-            t.field->setColour(statusColour(*t.field, RequiredColour));
         });
     }
     fraction.setChangeRule([this] {
         const std::string& text = fraction.text();
         put(columns::kSecondPoint, text.empty() ? " " : ".");
         put(columns::kSecondFraction, text);
-        fraction.setColour(statusColour(fraction, RequiredColour));
     });
     graze.setClickRule([this] { put(columns::kGrazeFlag, graze.checked() ? "G" : " "); });
-    wireCoded(phenomenon, columns::kPhenomenon, RequiredColour);
-    wireCoded(limb, columns::kLimb, RequiredColour);
+    wireCoded(phenomenon, columns::kPhenomenon);
+    wireCoded(limb, columns::kLimb);
 }
 
 void ObservationPage::enterDate(int y, int m, int d)
@@ -96,7 +91,6 @@ void ObservationPage::loadEventGroup()
     auto show = [](TextControl& field, std::string text) {
         trimRightSpaces(text);
         field.load(std::move(text));
-        field.setColour(statusColour(field, RequiredColour));
     };
     std::string yearText(record.columns(columns::kYear));
     trimLeftSpaces(yearText);
@@ -108,9 +102,7 @@ void ObservationPage::loadEventGroup()
     show(second, std::string(record.columns(columns::kSecond)));
     show(fraction, std::string(record.columns(columns::kSecondFraction)));
     phenomenon.selectByCode(record.column(columns::kPhenomenon.first));
-    phenomenon.setColour(statusColour(phenomenon, RequiredColour));
     limb.selectByCode(record.column(columns::kLimb.first));
-    limb.setColour(statusColour(limb, RequiredColour));
     graze.setChecked(record.column(columns::kGrazeFlag.first) == 'G');
 }
 
@@ -120,7 +112,6 @@ void ObservationPage::wireObjectGroup()
         putCatalogue();
         applyCatalogueState();
         putObjectNumber();
-        catalogue.setColour(statusColour(catalogue, RequiredColour));
     });
     starNumber.setChangeRule([this] {
         std::string digits = starNumber.text();
@@ -131,15 +122,9 @@ void ObservationPage::wireObjectGroup()
             return;
         }
         putObjectNumber();
-        starNumber.setColour(statusColour(starNumber, RequiredColour));
     });
-    for (TextControl* field : {&gscRegion, &gscNumber, &asteroidNumber}) {
-        field->setChangeRule([this, field] {
-            putObjectNumber();
-            if (field->enabled())
-                field->setColour(statusColour(*field, RequiredColour));
-        });
-    }
+    for (TextControl* field : {&gscRegion, &gscNumber, &asteroidNumber})
+        field->setChangeRule([this] { putObjectNumber(); });
     planet.setChangeRule([this] {
         planetNumber.setEnabled(true);
         const std::string code = planet.index() == 0 ? std::string("    ") : planet.lines()[planet.index()].substr(0, 4);
@@ -149,8 +134,6 @@ void ObservationPage::wireObjectGroup()
         cleanDecimal(number);
         stepper.position = static_cast<int>(std::clamp<long long>(digitValue(number), 0, Stepper::kUpper));
         stepper.lower = stepper.position / 1000 * 1000;
-        planet.setColour(statusColour(planet, RequiredColour));
-        planetNumber.setColour(statusColour(planetNumber, RequiredColour));
         stateChanged.notify();
     });
 }
@@ -181,9 +164,6 @@ void ObservationPage::putCatalogue()
         comment.setMaxBytes(columns::kCommentArea.width);
         comment.load(text);
     }
-    if (!loading_)
-        comment.setColour(statusColour(comment, ConditionalColour));
-    catalogue.setColour(statusColour(catalogue, RequiredColour));
 }
 
 void ObservationPage::applyCatalogueState()
@@ -200,7 +180,6 @@ void ObservationPage::applyCatalogueState()
         if (!inUse || !keepText)
             setField(field, {});
         field.setEnabled(inUse);
-        field.setColour(inUse ? statusColour(field, RequiredColour) : kButtonFace);
     };
     use(starNumber, star, true);
     use(gscRegion, gsc, false);
@@ -208,10 +187,9 @@ void ObservationPage::applyCatalogueState()
     use(asteroidNumber, asteroid, false);
     planet.setIndex(0);
     planet.setEnabled(planetInUse);
-    planet.setColour(planetInUse ? RequiredColour : kButtonFace);
     setField(planetNumber, {});
     planetNumber.setEnabled(planetInUse);
-    planetNumber.setColour(planetInUse ? RequiredColour : kButtonFace);
+    recolour();
     stateChanged.notify();
 }
 
@@ -248,7 +226,6 @@ void ObservationPage::stepPlanetNumber(int step)
     stepper.position = next;
     planetNumber.load(std::to_string(next));
     putObjectNumber();
-    planetNumber.setColour(next == 0 ? RequiredColour : FilledColour);
     stateChanged.notify();
 }
 
@@ -279,14 +256,7 @@ void ObservationPage::loadObject()
         cleanDecimal(digits);
         stepper.position = static_cast<int>(std::clamp<long long>(digitValue(digits), 0, Stepper::kUpper));
         stepper.lower = stepper.position / 1000 * 1000;
-        planet.setColour(statusColour(planet, RequiredColour));
-        planetNumber.setColour(planet.index() == 0 ? RequiredColour : FilledColour);
     }
-    for (TextControl* field : {&starNumber, &gscRegion, &gscNumber, &asteroidNumber}) {
-        if (field->enabled())
-            field->setColour(statusColour(*field, RequiredColour));
-    }
-    catalogue.setColour(statusColour(catalogue, RequiredColour));
 }
 
 }  // namespace selen

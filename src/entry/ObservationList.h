@@ -46,6 +46,7 @@ public:
     std::function<void()> onRecordAdded;
 
     const std::vector<ObservationItem>& records() const { return report_.observations; }
+    const Report& report() const { return report_; }
     std::size_t size() const { return report_.observations.size(); }
     std::size_t selected() const { return selected_; }
     const ObservationItem& selectedRecord() const { return report_.observations[selected_]; }

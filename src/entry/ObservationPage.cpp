@@ -3,6 +3,7 @@
 #include "ObservationList.h"
 
 #include "report/ObservationCodeLists.h"
+#include "report/RecordRules.h"
 #include "report/StringRoutines.h"
 
 namespace selen {
@@ -50,6 +51,45 @@ void ObservationPage::put(columns::Field field, std::string_view value)
     if (loading_ || !hasSelection())
         return;
     list_.putSelected(field, value);
+    recolour();
+}
+
+void ObservationPage::recolour()
+{
+    if (loading_ || !hasSelection())
+        return;
+    const ReportLetters letters(list_.report());
+    const FieldStates states = fieldStates(list_.selectedRecord(), letters.context(photometry.checked()));
+    auto colourOf = [&states](FieldId id) {
+        switch (states[static_cast<std::size_t>(id)]) {
+        case FieldState::Entered: return FilledColour;
+        case FieldState::Required: return RequiredColour;
+        case FieldState::Conditional: return ConditionalColour;
+        case FieldState::NotInUse: return ButtonFaceColour;
+        }
+        return RequiredColour;
+    };
+    using F = FieldId;
+    const std::pair<F, TextControl*> texts[] = {
+        {F::Year, &year}, {F::Month, &month}, {F::Day, &day}, {F::Hour, &hour}, {F::Minute, &minute},
+        {F::Second, &second}, {F::SecondFraction, &fraction}, {F::StarNumber, &starNumber},
+        {F::GscRegion, &gscRegion}, {F::GscNumber, &gscNumber}, {F::AsteroidNumber, &asteroidNumber},
+        {F::PlanetNumber, &planetNumber}, {F::WdsComponent, &wdsComponent},
+        {F::PersonalEquationWhole, &personalEquationWhole}, {F::PersonalEquationFraction, &personalEquationFraction},
+        {F::AccuracyWhole, &accuracyWhole}, {F::AccuracyFraction, &accuracyFraction},
+        {F::SignalToNoiseUnits, &signalToNoiseUnits}, {F::SignalToNoiseTenths, &signalToNoiseTenths},
+        {F::DurationWhole, &durationWhole}, {F::DurationFraction, &durationFraction}, {F::Temperature, &temperature},
+        {F::Comment, &comment}};
+    const std::pair<F, ChoiceControl*> lists[] = {
+        {F::Catalogue, &catalogue}, {F::PlanetList, &planet}, {F::Phenomenon, &phenomenon}, {F::Limb, &limb},
+        {F::Application, &application}, {F::TimingMethod1, &timingMethod1}, {F::TimingMethod2, &timingMethod2},
+        {F::TimeSource, &timeSource}, {F::Certainty, &certainty}, {F::DoubleStarComponent, &doubleStar},
+        {F::LightLevel, &lightLevel}, {F::SkyStability, &stability}, {F::SkyTransparency, &transparency},
+        {F::Remarks, &remarks}, {F::Site, &list_.siteSelector}, {F::Observer, &list_.observerSelector}};
+    for (const auto& [id, field] : texts)
+        field->setColour(colourOf(id));
+    for (const auto& [id, list] : lists)
+        list->setColour(colourOf(id));
 }
 
 std::string_view ObservationPage::columns(columns::Field field) const
@@ -57,12 +97,9 @@ std::string_view ObservationPage::columns(columns::Field field) const
     return list_.selectedRecord().columns(field);
 }
 
-void ObservationPage::wireCoded(ChoiceControl& list, columns::Field field, std::uint32_t emptyColour)
+void ObservationPage::wireCoded(ChoiceControl& list, columns::Field field)
 {
-    list.setChangeRule([this, &list, field, emptyColour] {
-        put(field, std::string(1, list.code()));
-        list.setColour(statusColour(list, emptyColour));
-    });
+    list.setChangeRule([this, &list, field] { put(field, std::string(1, list.code())); });
 }
 
 bool ObservationPage::clipOneDigit(TextControl& field)
@@ -94,14 +131,12 @@ void ObservationPage::loadSelectedRecord()
     loadObject();
     list_.observerSelector.selectByCode(list_.selectedRecord().column(columns::kObserver.first));
     list_.siteSelector.selectByCode(list_.selectedRecord().column(columns::kSite.first));
-    list_.observerSelector.setColour(statusColour(list_.observerSelector, RequiredColour));
-    list_.siteSelector.setColour(statusColour(list_.siteSelector, RequiredColour));
     comment.setMaxBytes(catalogue.code() == 'U' ? columns::kGscCommentText.width : columns::kCommentArea.width);
     std::string text(columns(catalogue.code() == 'U' ? columns::kGscCommentText : columns::kCommentArea));
     trimRightSpaces(text);
     comment.load(text);
-    comment.setColour(statusColour(comment, ConditionalColour));
     loading_ = false;
+    recolour();  // every field as the record stands, as typing would colour it
     stateChanged.notify();
 }
 
@@ -158,14 +193,5 @@ KeyOutcome ObservationPage::keyRule(std::string_view formName, NavigationKey key
     return KeyOutcome::handOn();
 }
 
-std::uint32_t statusColour(const TextControl& field, std::uint32_t emptyColour)
-{
-    return field.text().empty() ? emptyColour : FilledColour;
-}
-
-std::uint32_t statusColour(const ChoiceControl& list, std::uint32_t emptyColour)
-{
-    return list.index() == 0 ? emptyColour : FilledColour;
-}
 
 }  // namespace selen

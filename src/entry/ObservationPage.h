@@ -97,6 +97,12 @@ public:
     void putApplication();
     void putAccuracyWhole();
 
+    // Colours every field by the state the report's rules give the selected
+    // record: entered, required, needed in some cases, or not in use. The
+    // same rules list the report's problems, so a white field is always a
+    // listed problem. Runs after every put and load.
+    void recolour();
+
     // Which text or choice control is the return field (its form name).
     const std::string& returnField() const { return returnField_; }
     void setReturnField(std::string formName) { returnField_ = std::move(formName); }
@@ -120,8 +126,8 @@ private:
     void putRemarks();
     void putComment();
 
-    // A choice list that writes its code into one column and colours itself.
-    void wireCoded(ChoiceControl& list, columns::Field field, std::uint32_t emptyColour);
+    // A choice list that writes its code into one column.
+    void wireCoded(ChoiceControl& list, columns::Field field);
     // A one-digit field: digits only; a value above 9 loses its first
     // character. True when the text was corrected (the rule ran again).
     static bool clipOneDigit(TextControl& field);
@@ -139,9 +145,5 @@ private:
     bool loading_ = false;
 };
 
-// Status colour of a text field: entered, or its class while empty.
-std::uint32_t statusColour(const TextControl& field, std::uint32_t emptyColour);
-// Status colour of a choice list: entered, or its class at line 0.
-std::uint32_t statusColour(const ChoiceControl& list, std::uint32_t emptyColour);
 
 }  // namespace selen

@@ -37,24 +37,8 @@ public:
             onShow(text);
     }
 
-    bool confirm(const std::string& text) override
-    {
-        show(text);
-        if (answers.empty())
-            throw std::logic_error("unexpected question: " + text);
-        bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    SaveChoice askToSave(const std::string& text) override
-    {
-        show(text);
-        if (saveChoices.empty())
-            throw std::logic_error("unexpected question: " + text);
-        SaveChoice choice = saveChoices.front();
-        saveChoices.pop_front();
-        return choice;
-    }
+    bool confirm(const std::string& text) override { return answer(answers, text); }
+    SaveChoice askToSave(const std::string& text) override { return answer(saveChoices, text); }
     void warn(const std::string& text) override { show(text); }
     void inform(const std::string& text) override { show(text); }
     void error(const std::string& text) override
@@ -71,6 +55,19 @@ public:
     }
 
 private:
+    // The next prepared answer to a question; a question nobody prepared an
+    // answer for is a test's fault.
+    template <typename Answer>
+    Answer answer(std::deque<Answer>& queue, const std::string& text)
+    {
+        show(text);
+        if (queue.empty())
+            throw std::logic_error("unexpected question: " + text);
+        Answer next = queue.front();
+        queue.pop_front();
+        return next;
+    }
+
     static std::optional<std::string> next(std::deque<std::optional<std::string>>& queue)
     {
         if (queue.empty())

@@ -112,13 +112,15 @@ TEST(ObservationPage, ChoicesWriteTheirCodeAndEntryZeroABlank)
 // equation and the photometry fields; K is written like its neighbours.
 TEST(ObservationPage, TimingMethodOnePresets)
 {
-    // `free` of personal equation: application E, the equation kept.
+    // `free` of personal equation: application E, the equation kept (and so
+    // shown as entered); any other method empties it, which is then
+    // required, or needed in some cases while no method is chosen.
     struct Case { std::size_t entry; std::string code; bool free; std::uint32_t equationColour;
                   bool photometry, unitEnabled; std::size_t unit; };
     const Case cases[] = {
-        {0, " ", false, C, false, false, 0}, {1, "G", true, C, true, true, 1},   {2, "V", true, C, true, false, 0},
+        {0, " ", false, C, false, false, 0}, {1, "G", true, F, true, true, 1},   {2, "V", true, F, true, false, 0},
         {3, "M", false, R, false, false, 0}, {4, "S", false, R, false, false, 0}, {5, "T", false, R, false, false, 0},
-        {6, "E", true, C, false, false, 0},  {7, "P", true, C, true, true, 3},   {8, "K", false, R, false, false, 0},
+        {6, "E", true, F, false, false, 0},  {7, "P", true, F, true, true, 3},   {8, "K", false, R, false, false, 0},
         {9, "X", false, R, false, false, 0}, {10, "C", false, R, false, false, 0},
     };
     for (const Case& c : cases) {
