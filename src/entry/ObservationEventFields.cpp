@@ -14,7 +14,7 @@ namespace selen {
 
 namespace {
 
-constexpr std::uint32_t kButtonFace = 0xf0f0f0;
+constexpr std::uint32_t kButtonFace = ButtonFaceColour;
 
 // A two-digit time field: digits only; a value above the maximum loses its
 // second character, as the digit that made it too large is typed.
@@ -195,6 +195,9 @@ void ObservationPage::applyCatalogueState()
     const bool gsc = entry == 4;
     const bool asteroid = entry == 5;
     const bool planetInUse = entry == 6;
+    starCaption.colour = star || gsc ? CaptionColour : GreyedCaptionColour;
+    asteroidCaption.colour = asteroid ? CaptionColour : GreyedCaptionColour;
+    planetCaption.colour = planetInUse ? CaptionColour : GreyedCaptionColour;
 
     auto use = [this](TextControl& field, bool inUse, bool keepText) {
         if (!inUse || !keepText)

@@ -2,6 +2,7 @@
 
 #include "ObservationList.h"
 
+#include "report/Cp932.h"
 #include "report/ObservationCodeLists.h"
 #include "report/StringRoutines.h"
 
@@ -32,8 +33,12 @@ ObservationPage::ObservationPage(ObservationList& list)
       doubleStar(choice("ComboBox18", codes::doubleStarComponent())),
       list_(list)
 {
+    starCaption.text = cp932::fixed("恒星");
+    asteroidCaption.text = cp932::fixed("小惑星による恒星食");
+    planetCaption.text = cp932::fixed("惑星とその衛星による恒星食");
     planetNumber.setReadOnly(true);
     videoUnit.setColour(HighlightColour);
+    photometry.setColour(HighlightColour);
     wireEventGroup();
     wireObjectGroup();
     wireMethodGroup();
