@@ -395,21 +395,10 @@ TEST(ObservationPage, LoadingNeverRewritesARecord)
     EXPECT_EQ(f.report.observations, opened);
 }
 
-// A record without a catalogue shows no star number of the record shown
-// before it, so a catalogue chosen next cannot write that number into it.
-TEST(ObservationPage, LoadingARecordWithoutCatalogueEmptiesTheStarNumber)
-{
-    Fixture f;
-    f.open({test::record({{kCatalogue, "R"}, {kObjectNumber, " 12345"}}), ObservationItem()});
-    f.list.select(1);
-    EXPECT_EQ(f.page.starNumber.text(), "");
-    f.page.catalogue.choose(1);
-    EXPECT_EQ(f.at(kObjectNumber), "      ");
-}
-
 // Loading shows every column in its own field and colours every field as
 // typing would: a record with a distinct value in each column, then one that
-// holds only remarks 1 (its empty duration is required).
+// holds only remarks 1 (its empty duration is required); nothing of the
+// record shown before stays in a field.
 TEST(ObservationPage, LoadingShowsEveryColumnAndColoursEveryField)
 {
     ObservationItem full =
