@@ -33,9 +33,10 @@ ObservationPage::ObservationPage(ObservationList& list)
       doubleStar(choice("ComboBox18", codes::doubleStarComponent())),
       list_(list)
 {
-    starCaption.text = cp932::fixed("恒星");
-    asteroidCaption.text = cp932::fixed("小惑星による恒星食");
-    planetCaption.text = cp932::fixed("惑星とその衛星による恒星食");
+    // Catalogue entry 0 uses the star sub-group.
+    starCaption = {cp932::fixed("恒星"), CaptionColour};
+    asteroidCaption = {cp932::fixed("小惑星による恒星食"), GreyedCaptionColour};
+    planetCaption = {cp932::fixed("惑星とその衛星による恒星食"), GreyedCaptionColour};
     planetNumber.setReadOnly(true);
     videoUnit.setColour(HighlightColour);
     photometry.setColour(HighlightColour);
