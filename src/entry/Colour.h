@@ -25,9 +25,13 @@ constexpr Rgb fromBlueGreenRed(std::uint32_t value)
 inline constexpr std::uint32_t RequiredColour = 0xffffff;
 inline constexpr std::uint32_t ConditionalColour = 0xd0ffff;
 inline constexpr std::uint32_t FilledColour = 0xfff0f0;
-// The face of a field not in use (an object field its catalogue does not use).
-inline constexpr std::uint32_t ButtonFaceColour = 0xf0f0f0;
 // The light green of the video analysis-unit selector and the photometry box.
 inline constexpr std::uint32_t HighlightColour = 0xaaffaa;
+// The system's button face: the background of fields not in use and of
+// check boxes.
+inline constexpr std::uint32_t ButtonFaceColour = 0xf0f0f0;
+// Captions: black while their group is in use, grey while it is not.
+inline constexpr std::uint32_t CaptionColour = 0x000000;
+inline constexpr std::uint32_t GreyedCaptionColour = 0x808080;
 
 }  // namespace selen

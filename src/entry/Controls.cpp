@@ -162,6 +162,11 @@ void CheckControl::setEnabled(bool enabled)
     change(enabled_, enabled, changed_);
 }
 
+void CheckControl::setColour(std::uint32_t colour)
+{
+    change(colour_, colour, changed_);
+}
+
 void ListControl::setLines(std::vector<std::string> lines)
 {
     if (lines == lines_)

@@ -142,6 +142,9 @@ public:
     // The program sets the box; no rule runs.
     void setChecked(bool checked);
     void setEnabled(bool enabled);
+    // The box's background.
+    std::uint32_t colour() const { return colour_; }
+    void setColour(std::uint32_t colour);
     void setClickRule(std::function<void()> rule) { clickRule_ = std::move(rule); }
     Notifier& changed() { return changed_; }
 
@@ -149,6 +152,7 @@ private:
     std::string formName_;
     bool checked_;
     bool enabled_ = true;
+    std::uint32_t colour_ = ButtonFaceColour;
     std::function<void()> clickRule_;
     Notifier changed_;
 };

@@ -175,6 +175,9 @@ void ObservationPage::applyCatalogueState()
     const bool gsc = entry == 4;
     const bool asteroid = entry == 5;
     const bool planetInUse = entry == 6;
+    starCaption.colour = star || gsc ? CaptionColour : GreyedCaptionColour;
+    asteroidCaption.colour = asteroid ? CaptionColour : GreyedCaptionColour;
+    planetCaption.colour = planetInUse ? CaptionColour : GreyedCaptionColour;
 
     auto use = [this](TextControl& field, bool inUse, bool keepText) {
         if (!inUse || !keepText)

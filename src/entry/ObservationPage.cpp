@@ -2,6 +2,7 @@
 
 #include "ObservationList.h"
 
+#include "report/Cp932.h"
 #include "report/ObservationCodeLists.h"
 #include "report/RecordRules.h"
 #include "report/StringRoutines.h"
@@ -33,8 +34,13 @@ ObservationPage::ObservationPage(ObservationList& list)
       doubleStar(choice("ComboBox18", codes::doubleStarComponent())),
       list_(list)
 {
+    // Catalogue entry 0 uses the star sub-group.
+    starCaption = {cp932::fixed("恒星"), CaptionColour};
+    asteroidCaption = {cp932::fixed("小惑星による恒星食"), GreyedCaptionColour};
+    planetCaption = {cp932::fixed("惑星とその衛星による恒星食"), GreyedCaptionColour};
     planetNumber.setReadOnly(true);
     videoUnit.setColour(HighlightColour);
+    photometry.setColour(HighlightColour);
     wireEventGroup();
     wireObjectGroup();
     wireMethodGroup();

@@ -38,6 +38,15 @@ public:
     // Object group.
     ChoiceControl catalogue;
     std::string catalogueLabel = " ZC";  // Label46
+    // The captions of the object group's three sub-groups (CP932), black
+    // while the catalogue uses the sub-group and grey while it does not.
+    struct Caption {
+        std::string text;
+        std::uint32_t colour = CaptionColour;
+    };
+    Caption starCaption;      // "恒星"
+    Caption asteroidCaption;  // "小惑星による恒星食"
+    Caption planetCaption;    // "惑星とその衛星による恒星食"
     TextControl starNumber{"Edit30", 6};
     TextControl gscRegion{"Edit31", 4, KeyFilter::Digits};
     TextControl gscNumber{"Edit45", 5, KeyFilter::Digits};
@@ -110,7 +119,7 @@ public:
     // Enter, "." and arrow keys in a text field of the page.
     KeyOutcome keyRule(std::string_view formName, NavigationKey key, bool empty) const;
 
-    Notifier stateChanged;  // labels, stepper, enabled states the view shows
+    Notifier stateChanged;  // labels, captions, stepper, enabled states the view shows
 
 private:
     void wireEventGroup();

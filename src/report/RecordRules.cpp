@@ -214,13 +214,15 @@ FieldStates fieldStates(const ObservationItem& item, const FieldContext& context
     } else if (catalogue == 'A') {
         text(AsteroidNumber, number, FieldState::Required);
     } else if (catalogue == 'P') {
-        text(PlanetNumber, number, FieldState::Required);
+        // Number 0 (the stepper at its bottom) names no body.
+        const bool numbered = std::any_of(number.begin(), number.end(), [](char ch) { return ch >= '1' && ch <= '9'; });
+        set(PlanetNumber, numbered ? FieldState::Entered : FieldState::Required);
         // A satellite the list does not name is reached with the stepper:
         // the number says it all, and the list stays at entry 0.
         if (planetListed(number))
             set(PlanetList, FieldState::Entered);
         else
-            set(PlanetList, hasNonSpace(number) ? FieldState::Conditional : FieldState::Required);
+            set(PlanetList, numbered ? FieldState::Conditional : FieldState::Required);
     } else {
         set(StarNumber, hasDigitOrMinus(number) ? FieldState::Entered : FieldState::Required);
     }

@@ -27,12 +27,6 @@ namespace selen::shell {
 
 namespace {
 
-QColor toQColor(std::uint32_t blueGreenRed)
-{
-    Rgb rgb = fromBlueGreenRed(blueGreenRed);
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
 std::optional<NavigationKey> navigationKey(int key)
 {
     switch (key) {
@@ -200,6 +194,12 @@ bool takesTab(QWidget* w, QWidget* page)
 }
 
 }  // namespace
+
+QColor toQColor(std::uint32_t blueGreenRed)
+{
+    Rgb rgb = fromBlueGreenRed(blueGreenRed);
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
 
 void moveFocus(QWidget* from, int direction)
 {

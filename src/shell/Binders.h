@@ -3,6 +3,7 @@
 #include "entry/Controls.h"
 #include "entry/KeyRules.h"
 
+#include <cstdint>
 #include <functional>
 
 class QLineEdit;
@@ -12,6 +13,7 @@ class QComboBox;
 class QCheckBox;
 class QWidget;
 class QString;
+class QColor;
 
 namespace selen::shell {
 
@@ -32,6 +34,9 @@ void bindCheck(QCheckBox* box, CheckControl& control, KeyRule keyRule = {});
 // The register and recall selectors of a group of registered values, side
 // by side; neither takes the focus with Tab.
 QWidget* slotSelectors(ChoiceControl& registerSelector, ChoiceControl& recallSelector);
+
+// A model's colour value (blue in the high byte) as Qt's colour.
+QColor toQColor(std::uint32_t blueGreenRed);
 
 // Moves the focus to the next (+1) or previous (-1) control of the same
 // page that takes part in tabbing, wrapping at the ends.

@@ -291,6 +291,10 @@ QWidget* ObservationPageView::methodGroup()
     auto* photometry = new QCheckBox(QStringLiteral("Norvale or 光電測光"));
     bindCheck(photometry, page.photometry);
     photometry->setFocusPolicy(Qt::NoFocus);
+    photometry->setAutoFillBackground(true);  // its pale green, as the model gives it
+    QPalette green = photometry->palette();
+    green.setColor(QPalette::Window, toQColor(page.photometry.colour()));
+    photometry->setPalette(green);
     grid->addWidget(new QLabel(QStringLiteral("測光")), row, 0);
     grid->addWidget(photometry, row, 1);
     grid->addWidget(new QLabel(QStringLiteral("S/N比")), row, 2);
@@ -495,8 +499,20 @@ QWidget* ObservationPageView::listGroup()
 
 void ObservationPageView::followState()
 {
+    const ObservationPage& page = session_.observationPage;
     if (catalogueLabel_)
-        catalogueLabel_->setText(fromCp932(session_.observationPage.catalogueLabel));
+        catalogueLabel_->setText(fromCp932(page.catalogueLabel));
+    // The object sub-groups' captions: black in use, grey not.
+    for (const auto& [name, caption] : {std::pair{"StarGroupCaption", &page.starCaption},
+                                        std::pair{"AsteroidGroupCaption", &page.asteroidCaption},
+                                        std::pair{"PlanetGroupCaption", &page.planetCaption}}) {
+        if (auto* label = findChild<QLabel*>(QString::fromLatin1(name))) {
+            label->setText(fromCp932(caption->text));
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, toQColor(caption->colour));
+            label->setPalette(palette);
+        }
+    }
     if (stepper_) {
         QSignalBlocker blocker(stepper_);
         stepper_->setMinimum(session_.observationPage.stepper.lower);

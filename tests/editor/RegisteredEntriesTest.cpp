@@ -180,7 +180,7 @@ TEST_F(RegisteredEntriesTest, HandEditedFileIsReadAsFarAsItMakesSense)
 {
     const std::string name = std::string(24, 'a') + sj("観測") + std::string(14, 'b');  // 42 bytes
     file() = "; written by hand\n[place]\n  LongDeg 1   =   139  \nLongDeg 1=140\r\nlatdeg 1=\t35\nAltDec   1 = 5\n"
-             "AltDec 1=9\nLatMin 1=6x0\nLongSign 1=" + sj("西経") + "\n[OBSERVER]\nObserversName 1=" + name
+             "AltDec 1=9\nLatMin 1=6x0\nLongSign 1=east\n[OBSERVER]\nObserversName 1=" + name
              + "\nObserversEmail 1=e@x.jp\n[Telescope]\nFocalLength 1=" + std::string(3000, '7') + "\n";
     entries.recallDefaults();
     SitesPage& s = pages.sites;
@@ -188,10 +188,26 @@ TEST_F(RegisteredEntriesTest, HandEditedFileIsReadAsFarAsItMakesSense)
     EXPECT_EQ(s.longitudeDegrees.text() + "|" + s.latitudeDegrees.text() + "|" + s.latitudeMinutes.text() + "|"
                   + s.altitudeTenths.text(),
               "140|35|6|5");
-    EXPECT_TRUE(!s.longitudeEast() && s.latitudeNorth());  // a missing label: north
+    EXPECT_TRUE(!s.longitudeEast() && s.latitudeNorth());  // any word but 東経 is west; a missing label: north
+    EXPECT_EQ(s.sites().at(0).text().substr(20, 1) + s.sites().at(0).text().substr(32, 1), "-+");
     EXPECT_EQ(s.focalLength.text() + "|" + s.sites().at(0).text().substr(14, 4), "7777|7777");
     EXPECT_EQ(s.observerName.text(), std::string(24, 'a'));
     EXPECT_EQ(pages.report.observers.at(0).text().substr(4), std::string(24, 'a') + "  e@x.jp" + std::string(39, ' '));
+    // Header values are cut to their fields' 50 and 60 bytes, never inside a character.
+    file() = "[Header]\nPlace Name 1=" + std::string(49, 'p') + "\xFB\xFCp\nEmail 1=" + std::string(70, 'e')
+             + "\nRepresentative 1=" + std::string(70, 'r') + "\n";
+    entries.recallHeaderSlot(1);
+    EXPECT_EQ(pages.report.placeName + "|" + pages.report.emailAddress + "|" + pages.report.representative,
+              std::string(49, 'p') + "|" + std::string(60, 'e') + "|" + std::string(60, 'r'));
+    // A recalled value the field shows already: the latitude and altitude are
+    // put again, the longitude relies on its change rule and keeps its columns.
+    pages.report.sites = {SiteLine::fromText("TA" + std::string(19, ' ') + "5  " + std::string(9, ' ') + "5 "
+                                             + std::string(11, ' ') + "35  ")};
+    pages.sites.replaceAll();
+    file() = "[Place]\nLongDeg 1=5\nLatDeg 1=5\nAltitude 1=35\n";
+    entries.recallSiteSlot(1);
+    EXPECT_EQ(s.sites().at(0).text(),
+              "TA" + std::string(18, ' ') + "+5  " + std::string(8, ' ') + "+ 5" + std::string(8, ' ') + "84   35  M");
     // The surveyed key is read as a whole number.
     const std::pair<const char*, bool> cases[] = {
         {"1", true},     {"2", true},  {"-1", true},   {"0x1F", true}, {"0X0a", true}, {"  7  ", true},
@@ -247,17 +263,26 @@ TEST_F(RegisteredEntriesTest, StoresWriteEveryKeyOfTheSlotInOrderAndSelectorsSto
     entries.observerRegister.choose(0);
     EXPECT_EQ(file(), "");
 
-    // A store writes every key of its slot, in order.
+    // A store writes every key of its slot in the order of its section, each
+    // spelt as settings files have always spelt it; Button6 stores slot 1. The
+    // site line, loaded with blank sign columns, reads east and north.
+    pages.sites.clickLongitudeLabel();
+    pages.sites.clickLatitudeLabel();
+    pages.report.sites = {SiteLine::fromText("TA")};
+    pages.sites.replaceAll();
     pages.sites.longitudeDegrees.enter("139");
-    ASSERT_TRUE(entries.storeSiteSlot(2));
-    ASSERT_TRUE(entries.storeHeaderSlot(1));
-    EXPECT_TRUE(file().starts_with("[Place]\nIsSurvey 2=0\nLongDeg 2=139\nLongMin 2=\nLongSec 2=\nLongDec 2=\nLatDeg 2=\n"
-                                 "LatMin 2=\nLatSec 2=\nLatDec 2=\nAltitude 2=\nAltDec   2=\nHorizontal Datum 2=84  WGS84\n"
-                                 "Vertical Datum 2="
-                                 + sj("M （標高）") + "\nLongSign 2=" + sj("東経") + "\nLatSign 2=" + sj("北緯") + "\n"))
-        << file();
-    EXPECT_TRUE(file().ends_with("[Header]\nPlace Name 1=\nEmail 1=\nRepresentative 1=\n")) << file();
-
+    storeAll(3);
+    pages.header.placeName.enter("Tokyo");
+    entries.registerHeaderDefault();
+    EXPECT_EQ(file(), "[Header]\nPlace Name 3=\nEmail 3=\nRepresentative 3=\nPlace Name 1=Tokyo\nEmail 1=\n"
+                      "Representative 1=\n\n\n[Place]\nIsSurvey 3=0\nLongDeg 3=139\nLongMin 3=\nLongSec 3=\nLongDec 3=\n"
+                      "LatDeg 3=\nLatMin 3=\nLatSec 3=\nLatDec 3=\nAltitude 3=\nAltDec   3=\nHorizontal Datum 3=84  WGS84\n"
+                      "Vertical Datum 3=" + sj("M （標高）\nLongSign 3=東経\nLatSign 3=北緯\n\n\n[Telescope]\nAperture 3=\n"
+                      "FocalLength 3=\nType 3=----------\nMounting 3=------\nDrive 3=--------\n\n\n[Observer]\n"
+                      "ObserversName 3=K. Tanaka\nObserversEmail 3=\n\n\n[Observation]\nAccuracy 3=\nAccuracyDec 3=\n"
+                      "PersonalEquation 3=\nPersonalEquationDec 3=\nTimeSource 3=基準時刻信号\nTimingMethod1 3=時刻測定の方法-1\n"
+                      "TimingMethod2 3=方法-2 (複数ある場合)\nLightLevel 3=指定なし／関係しない\n"
+                      "Application of Personal Equation 3=個人差の扱い\n"));
     entries.observerRegister.choose(3);
     EXPECT_EQ(entries.observerRegister.index(), 0u);
     pages.sites.observerName.enter("");

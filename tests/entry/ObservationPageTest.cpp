@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace selen {
 namespace {
 
@@ -13,6 +15,14 @@ using namespace columns;
 using P = ObservationPage;
 using Puts = test::FieldValues;
 constexpr std::uint32_t F = FilledColour, R = RequiredColour, C = ConditionalColour;
+
+// A colour as a letter: F filled, R required, C conditional, G the pale green
+// of the photometry box and unit, - the button face of a field not in use.
+char letter(std::uint32_t colour)
+{
+    return colour == F ? 'F' : colour == R ? 'R' : colour == C ? 'C' : colour == 0xaaffaa ? 'G'
+         : colour == 0xf0f0f0 ? '-' : '?';
+}
 
 // A fresh report, its list and the page, wired as the window wires them.
 struct Fixture {
@@ -33,7 +43,8 @@ TEST(ObservationPage, TypedTextWritesOnlyItsOwnColumns)
     // left as it was; `catalogue` is chosen before typing.
     struct Case { TextControl P::*field; std::vector<std::string> typed; std::string shown; std::size_t first;
                   std::string written; std::uint32_t colour = F; std::size_t catalogue = 0; };
-    const std::string a44(44, 'a'), a54(54, 'a'), a55(55, 'a'), aa = cp932::fixed("あ");
+    // 髙 (FB FC) and 黑 (FC 4B): lead bytes at the top of the range.
+    const std::string a44(44, 'a'), a54(54, 'a'), a55(55, 'a'), taka = "\xFB\xFC", kuro = "\xFC\x4B";
     const Case cases[] = {
         {&P::year, {"2a0b2c4"}, "2024", 1, "2024"}, {&P::year, {".202"}, ".202", 1, " 202"},
         {&P::month, {"7"}, "7", 5, "07"}, {&P::month, {"13"}, "1", 5, "01"}, {&P::day, {"31"}, "31", 7, "31"},
@@ -53,8 +64,8 @@ TEST(ObservationPage, TypedTextWritesOnlyItsOwnColumns)
         {&P::wdsComponent, {"b", "1"}, "", 26, " ", C}, {&P::temperature, {"-5"}, "-5", 57, " -5"},
         {&P::temperature, {"3"}, "3", 57, "  3"}, {&P::temperature, {"-12"}, "-12", 57, "-12"},
         {&P::temperature, {"- 5"}, "-5", 57, " -5"}, {&P::comment, {a55 + "bcdef"}, a55, 63, a55, F, 1},
-        {&P::comment, {a55 + "bcdef"}, a44 + "a", 73, a44 + "a", F, 4}, {&P::comment, {a54 + aa}, a54, 63, a54 + " "},
-        {&P::comment, {a44 + aa + aa}, a44, 73, a44 + " ", F, 4},
+        {&P::comment, {a55 + "bcdef"}, a44 + "a", 73, a44 + "a", F, 4}, {&P::comment, {a54 + taka}, a54, 63, a54 + " "},
+        {&P::comment, {a44 + kuro + kuro}, a44, 73, a44 + " ", F, 4},
     };
     for (const Case& c : cases) {
         Fixture f;
@@ -106,6 +117,50 @@ TEST(ObservationPage, ChoicesWriteTheirCodeAndEntryZeroABlank)
     EXPECT_EQ(f.text(), grazed);
     f.page.graze.click();
     EXPECT_EQ(f.text(), before);
+    // Entry k of the site and observer lists names the k-th line.
+    f.report.sites.push_back(SiteLine::create(1));
+    f.report.observers.push_back(ObserverLine::create(1));
+    f.list.refreshSelectors();
+    f.list.siteSelector.choose(2);
+    f.list.observerSelector.choose(1);
+    EXPECT_EQ(f.at(Field{60, 2}), "BA");
+    EXPECT_EQ(std::pair(f.list.siteSelector.colour(), f.list.observerSelector.colour()), std::pair(F, F));
+    f.list.siteSelector.choose(0);
+    EXPECT_EQ(f.at(Field{60, 2}) + letter(f.list.siteSelector.colour()), " AR");
+}
+
+// The light level at entry 0 is required only for a gradual event timed by
+// video with photometry. Steps: a timing method 1 code (G V P S), remarks
+// entry 1 or 5, "c" a click on the photometry box, "L" light level entry 1.
+TEST(ObservationPage, LightLevelColourFollowsMethodRemarksAndPhotometry)
+{
+    const std::pair<std::string, std::string> cases[] = {  // steps, colour after each
+        // The light level is needed for a gradual event while the photometry
+        // fields are in use (G or V with the box ticked, or P), in whatever
+        // order the choices come; a method without photometry (S) never
+        // needs it.
+        {"1Gcc", "CRCR"}, {"Gc1c5", "CCCRC"}, {"V1c", "CRC"}, {"1Pc", "CRR"}, {"P1", "CR"},
+        {"1S", "CC"},     {"S1", "CC"},       {"G1Lc5", "CRFFF"}, {"LG", "FF"},
+    };
+    const std::string methods = " GVMSTEP";  // the entries of timing method 1
+    for (const auto& [steps, colours] : cases) {
+        Fixture f;
+        P& p = f.page;
+        p.reset();
+        std::string seen;
+        for (char step : steps) {
+            if (step == 'c')
+                p.photometry.click();
+            else if (step == 'L')
+                p.lightLevel.choose(1);
+            else if (step == '1' || step == '5')
+                p.remarks.choose(static_cast<std::size_t>(step - '0'));
+            else
+                p.timingMethod1.choose(methods.find(step));
+            seen += letter(p.lightLevel.colour());
+        }
+        EXPECT_EQ(seen, colours) << steps;
+    }
 }
 
 // Every code of timing method 1 presets the application, the personal
@@ -222,21 +277,67 @@ TEST(ObservationPage, CatalogueChangesKeepOrDropTheNumbers)
     EXPECT_EQ(p.comment.maxBytes(), 45u);
 }
 
+// The catalogue chooses the sub-group in use: its caption black, its fields
+// enabled and white; the others grey, disabled, on the button face.
+TEST(ObservationPage, CatalogueSetsTheLabelCaptionsAndFieldsInUse)
+{
+    // entry, label beside the star number, then for the star number, both GSC
+    // fields, the asteroid number, the planet list and the planet number:
+    // enabled (+) or not (x) and the colour; last the captions of the star,
+    // asteroid and planet sub-groups, black (B) or grey (g).
+    const std::tuple<std::size_t, const char*, const char*> cases[] = {
+        {3, " XZ", "+R x- x- x- x- x- Bgg"}, {0, " XZ", "+R x- x- x- x- x- Bgg"},
+        {4, " XZ", "x- +R +R x- x- x- Bgg"}, {5, " XZ", "x- x- x- +R x- x- gBg"},
+        {6, " XZ", "x- x- x- x- +R +R ggB"}, {1, " ZC", "+R x- x- x- x- x- Bgg"},
+        {2, "SAO", "+R x- x- x- x- x- Bgg"},
+    };
+    Fixture f;
+    P& p = f.page;
+    EXPECT_EQ(p.starCaption.text + p.asteroidCaption.text + p.planetCaption.text,
+              cp932::fixed("恒星小惑星による恒星食惑星とその衛星による恒星食"));
+    for (const auto& [entry, label, state] : cases) {
+        p.catalogue.choose(entry);
+        std::string seen;
+        auto add = [&seen](bool enabled, std::uint32_t colour) {
+            seen += enabled ? '+' : 'x';
+            seen += letter(colour);
+            seen += ' ';
+        };
+        for (const TextControl* t : {&p.starNumber, &p.gscRegion, &p.gscNumber, &p.asteroidNumber})
+            add(t->enabled(), t->colour());
+        add(p.planet.enabled(), p.planet.colour());
+        add(p.planetNumber.enabled(), p.planetNumber.colour());
+        for (const P::Caption* c : {&p.starCaption, &p.asteroidCaption, &p.planetCaption})
+            seen += c->colour == 0 ? 'B' : c->colour == 0x808080 ? 'g' : '?';
+        EXPECT_EQ(p.catalogueLabel + "|" + seen, std::string(label) + "|" + state) << entry;
+    }
+}
+
 TEST(ObservationPage, PlanetListAndStepper)
 {
     Fixture f;
     P& p = f.page;
     p.catalogue.choose(6);
-    p.planet.choose(4);  // Jupiter
-    EXPECT_EQ(f.at(Field{19, 7}), "P  5000");
-    EXPECT_EQ(std::pair(p.stepper.position, p.stepper.lower), std::pair(5000, 5000));
-    const std::string atJupiter = f.text(), after = f.plus({{kPlanetCode, "5005"}});
+    p.planet.choose(5);  // Io: the stepper goes down to the thousands, 5000
+    EXPECT_EQ(f.at(Field{19, 7}), "P  5001");
+    EXPECT_EQ(std::pair(p.stepper.position, p.stepper.lower), std::pair(5001, 5000));
+    const std::string atJupiter = f.plus({{kPlanetCode, "5000"}}), after = f.plus({{kPlanetCode, "5005"}});
     p.stepPlanetNumber(-1);
+    p.stepPlanetNumber(-1);  // not below the lower bound
     EXPECT_EQ(f.text(), atJupiter);
     for (int i = 0; i < 5; ++i)
         p.stepPlanetNumber(+1);
     EXPECT_EQ(f.text(), after);
     EXPECT_EQ(p.planetNumber.text(), "5005");
+    p.planet.choose(11);  // Neptune: Up stops at 9999
+    for (int i = 0; i < 2000; ++i)
+        p.stepPlanetNumber(+1);
+    EXPECT_EQ(f.at(kPlanetCode) + "|" + p.planetNumber.text() + letter(p.planetNumber.colour()), "9999|9999F");
+    p.planet.choose(0);  // no planet: four blanks, and the stepper from 0
+    EXPECT_EQ(f.at(kPlanetCode) + "|" + p.planetNumber.text() + letter(p.planetNumber.colour()), "    |R");
+    p.stepPlanetNumber(+1);
+    p.stepPlanetNumber(-1);
+    EXPECT_EQ(f.at(kPlanetCode) + "|" + p.planetNumber.text() + letter(p.planetNumber.colour()), "   0|0R");
     p.planet.choose(9);  // Saturn: the stepper stands at 6000 when the next report opens
 
     // The stepper continues from a loaded planet and stays within 0..9999.
@@ -300,16 +401,118 @@ TEST(ObservationPage, LoadingNeverRewritesARecord)
     EXPECT_EQ(f.report.observations, opened);
 }
 
-// A record without a catalogue shows no star number of the record shown
-// before it, so a catalogue chosen next cannot write that number into it.
-TEST(ObservationPage, LoadingARecordWithoutCatalogueEmptiesTheStarNumber)
+// Loading shows every column in its own field and colours every field as
+// typing would: a record with a distinct value in each column, then one that
+// holds only remarks 1 (its empty duration is required); nothing of the
+// record shown before stays in a field.
+TEST(ObservationPage, LoadingShowsEveryColumnAndColoursEveryField)
 {
+    ObservationItem full =
+        ObservationItem::fromReportLine("20240315210745.12 R 12345ADBG1.5 UMTR0.25 23.5N1.25 F311-12BA");
+    full.put(kCommentArea, "note");
+    const std::tuple<const char*, const char*, const char*> rows[] = {  // control, full record, remarks 1 only
+        {"Edit23", "2024/F", "/R"}, {"Edit24", "03/F", "/R"}, {"Edit25", "15/F", "/R"}, {"Edit26", "21/F", "/R"},
+        {"Edit27", "07/F", "/R"}, {"Edit28", "45/F", "/R"}, {"Edit29", "12/F", "/R"}, {"ComboBox28", "1/F", "0/R"},
+        {"ComboBox29", "2/F", "0/R"}, {"CheckBox2", "ticked/-", "unticked/-"}, {"ComboBox6", "1/F", "0/R"},
+        {"Edit30", "12345/F", "/R"}, {"Edit31", "/-", "/-"}, {"Edit45", "/-", "/-"}, {"Edit34", "/-", "/-"},
+        {"ComboBox7", "0/-", "0/-"}, {"Edit33", "/-", "/-"}, {"Edit32", "A/F", "/C"}, {"Edit41", "1/F", "/C"},
+        {"Edit42", "5/F", "/C"}, {"ComboBox17", "4/F", "0/R"}, {"ComboBox8", "3/F", "0/R"}, {"ComboBox9", "5/F", "0/C"},
+        {"ComboBox10", "2/F", "0/R"}, {"Edit35", "0/F", "/R"}, {"Edit36", "25/F", "/R"}, {"ComboBox32", "0/G", "0/G"},
+        {"ComboBox11", "2/F", "0/R"}, {"Edit37", "3/F", "/C"}, {"Edit38", "5/F", "/C"}, {"CheckBox3", "ticked/G", "ticked/G"},
+        {"ComboBox13", "2/F", "0/C"}, {"ComboBox18", "3/F", "0/C"}, {"Edit39", "1/F", "/R"}, {"Edit40", "25/F", "/R"},
+        {"ComboBox14", "3/F", "0/R"}, {"ComboBox15", "1/F", "0/R"}, {"ComboBox16", "1/F", "1/F"}, {"Edit43", "-12/F", "/C"},
+        {"ComboBox19", "2/F", "0/R"}, {"ComboBox12", "1/F", "0/R"}, {"Edit44", "note/F", "/C"},
+    };
     Fixture f;
-    f.open({test::record({{kCatalogue, "R"}, {kObjectNumber, " 12345"}}), ObservationItem()});
+    f.report.sites.push_back(SiteLine::create(1));
+    f.report.observers.push_back(ObserverLine::create(1));
+    f.open({full, test::record({{kRemarks, "1"}}), ObservationItem()});
+    P& p = f.page;
+    std::map<std::string, std::string> shown;
+    auto show = [&] {
+        for (const TextControl* t : {&p.year, &p.month, &p.day, &p.hour, &p.minute, &p.second, &p.fraction, &p.starNumber,
+                                     &p.gscRegion, &p.gscNumber, &p.asteroidNumber, &p.planetNumber, &p.wdsComponent,
+                                     &p.personalEquationWhole, &p.personalEquationFraction, &p.accuracyWhole,
+                                     &p.accuracyFraction, &p.signalToNoiseUnits, &p.signalToNoiseTenths,
+                                     &p.durationWhole, &p.durationFraction, &p.temperature, &p.comment})
+            shown[t->formName()] = t->text() + "/" + letter(t->colour());
+        for (const ChoiceControl* c : {&p.phenomenon, &p.limb, &p.catalogue, &p.planet, &p.application, &p.timingMethod1,
+                                       &p.timingMethod2, &p.timeSource, &p.videoUnit, &p.certainty, &p.lightLevel,
+                                       &p.doubleStar, &p.stability, &p.transparency, &p.remarks, &f.list.siteSelector,
+                                       &f.list.observerSelector})
+            shown[c->formName()] = std::to_string(c->index()) + "/" + letter(c->colour());
+        for (const CheckControl* b : {&p.graze, &p.photometry})
+            shown[b->formName()] = (b->checked() ? "ticked/" : "unticked/") + std::string(1, letter(b->colour()));
+    };
+    for (std::size_t record : {0, 1, 0}) {
+        f.list.select(record);
+        show();
+        EXPECT_EQ(shown.size(), std::size(rows));
+        for (const auto& [control, fullRecord, gradual] : rows)
+            EXPECT_EQ(shown[control], record == 0 ? fullRecord : gradual) << control << " of record " << record + 1;
+    }
+    f.list.select(2);  // remarks 0: the empty duration is conditional again
+    EXPECT_EQ(std::pair(p.durationWhole.colour(), p.durationFraction.colour()), std::pair(C, C));
+}
+
+// Loading timing method 1 sets the photometry states as choosing it would;
+// the accuracy chooses the analysis unit; the S/N units keep digits only;
+// a U record limits the comment to 45 bytes.
+TEST(ObservationPage, LoadingSetsTheStatesThatFollowTheRecord)
+{
+    // timing method 1, columns 38-46 (accuracy, certainty, S/N), the box
+    // ticked before; then the box enabled and ticked, S/N, light level and
+    // unit enabled (+ or x), the unit entry and the S/N units shown.
+    const std::tuple<const char*, const char*, bool, const char*> cases[] = {
+        {"G", "0.04  7  ", true, "++ +++ 1 7"},   {"G", "0.02  x  ", false, "+x xxx 2 "},
+        {"V", "0.01     ", true, "++ ++x 3 "},    {"V", "1        ", false, "+x xxx 0 "},
+        {"P", "0.01 1 5 ", false, "++ +++ 3 "},   {"S", "0.04  7  ", true, "x+ xxx 1 7"},
+    };
+    for (const auto& [method, columns, ticked, states] : cases) {
+        Fixture f;
+        P& p = f.page;
+        f.open({test::record({{kTimingMethod1, method}, {Field{38, 9}, columns}}), ObservationItem()});
+        f.list.select(1);
+        p.photometry.setChecked(ticked);
+        f.list.select(0);
+        auto on = [](bool b) { return b ? '+' : 'x'; };
+        const std::string seen = std::string{on(p.photometry.enabled()), on(p.photometry.checked()), ' ',
+                                             on(p.signalToNoiseUnits.enabled()), on(p.lightLevel.enabled()),
+                                             on(p.videoUnit.enabled())}
+            + " " + std::to_string(p.videoUnit.index()) + " " + p.signalToNoiseUnits.text();
+        EXPECT_EQ(seen, states) << method << " " << columns;
+    }
+    Fixture f;
+    f.open({test::record({{kCatalogue, "U"}}), test::record({{kCatalogue, "R"}})});
+    EXPECT_EQ(f.page.comment.maxBytes(), 45u);
     f.list.select(1);
-    EXPECT_EQ(f.page.starNumber.text(), "");
-    f.page.catalogue.choose(1);
-    EXPECT_EQ(f.at(kObjectNumber), "      ");
+    EXPECT_EQ(f.page.comment.maxBytes(), 55u);
+}
+
+TEST(ObservationPage, KeysMoveBetweenFieldsAndResetUnticksTheGrazeBox)
+{
+    using K = NavigationKey;
+    const KeyOutcome next{true, 1, true}, back{true, -1, true}, stay{true, 0, true}, none = KeyOutcome::handOn();
+    const std::tuple<const char*, K, bool, KeyOutcome> cases[] = {  // field, key, empty, outcome
+        {"Edit23", K::Left, false, none},  {"Edit23", K::Right, true, next},  {"Edit23", K::Enter, true, none},
+        {"Edit24", K::Left, false, back},  {"Edit24", K::Enter, false, next}, {"Edit28", K::Point, false, next},
+        {"Edit28", K::Point, true, none},  {"Edit41", K::Point, false, next}, {"Edit35", K::Point, true, none},
+        {"Edit37", K::Point, false, next}, {"Edit39", K::Point, true, none},  {"Edit29", K::Point, false, none},
+        {"Edit44", K::Enter, false, stay}, {"Edit44", K::Enter, true, none},  {"Edit44", K::Left, false, none},
+        {"Edit33", K::Enter, true, next},
+    };
+    Fixture f;
+    for (const auto& [field, key, empty, want] : cases) {
+        const KeyOutcome got = f.page.keyRule(field, key, empty);
+        EXPECT_TRUE(got.put == want.put && got.move == want.move && got.consumed == want.consumed)
+            << field << " key " << static_cast<int>(key) << (empty ? " empty" : "");
+    }
+    // New empties the page: the graze box too.
+    f.page.graze.click();
+    const std::string before = f.text();
+    f.page.reset();
+    EXPECT_FALSE(f.page.graze.checked());
+    EXPECT_EQ(f.at(kGrazeFlag) + std::string(1, before[4 + 28]), " G");
 }
 
 }  // namespace

@@ -73,6 +73,7 @@ TEST(SitesPage, TypedAndPastedValuesLandInTheirColumns)
         {&P::longitudeSeconds, "591", "59", 27, "59"}, {&P::longitudeSeconds, "75", "7", 27, "07"},
         {&P::longitudeDecimals, "34", "3", 29, ".3  "}, {&P::longitudeDecimals, "345", "34", 29, ".34 ", true},
         {&P::latitudeDegrees, "95", "9", 34, " 9"}, {&P::latitudeDegrees, "90", "90", 34, "90"},
+        {&P::latitudeDegrees, "91", "9", 34, " 9"},
         {&P::latitudeMinutes, "60", "6", 36, "06"}, {&P::latitudeSeconds, "591", "59", 38, "59"},
         {&P::latitudeDecimals, "7", "7", 40, ".7 "}, {&P::latitudeDecimals, "05", "05", 40, ".05", true},
         {&P::altitude, "35", "35", 47, "  35"}, {&P::altitudeTenths, "2", "2", 51, ".2"},
@@ -88,6 +89,7 @@ TEST(SitesPage, TypedAndPastedValuesLandInTheirColumns)
         EXPECT_EQ(f.site(), expected);
     }
     Fixture f;  // pasted text too
+    EXPECT_EQ(std::pair(f.page.observerName.maxBytes(), f.page.observerEmail.maxBytes()), std::pair(25ul, 45ul));
     type(f.page.observerEmail, "a@b.jp");
     f.page.observerName.enter(std::string(40, 'N'));
     EXPECT_EQ(f.observer(), "OA  " + std::string(25, 'N') + " " + padded("a@b.jp", 45));
@@ -179,8 +181,8 @@ TEST(SitesPage, RouteTextIsTakenWithRoundingAndCarry)
 TEST(SitesPage, LoadingNeverChangesALine)
 {
     Fixture f;
-    f.read({"TA  RED   20   200  +1355  7.6  +35 1 2.1  XY   35.2E", "TB  N     5",
-            "TC" + blanks(18) + "-  9 5 7.12 - 1 2 3.45 46 1234  M   trailing", "T"},
+    f.read({"TA  RED   20   200  +1355  7.6  +35 1 2.1  XY   35.2E", "TB  N     5   a1.2",
+            "TC" + blanks(18) + "-  9 5 7.12 - 1 2 3.45646 1234  M   trailing", "T"},
            {"OA  J. Smith", "OB"});
     const Report before = f.report;
     for (std::size_t i : {3, 2, 1, 0}) {
@@ -195,10 +197,14 @@ TEST(SitesPage, LoadingNeverChangesALine)
     EXPECT_EQ(p.horizontalDatum.index() * 100 + p.heightDatum.index() * 10 + p.telescopeType.index(), 11u);
     f.page.putField("ComboBox1");  // a key that puts the choice
     EXPECT_EQ(f.columns(44, 2), "84");
+    f.page.selectSite(2);  // column 43 is read with the latitude decimals
+    EXPECT_EQ(p.latitudeDecimals.text(), "456");
+    f.page.selectSite(1);  // blank sign columns read east and north, for the route tool too
+    EXPECT_TRUE(p.longitudeEast() && p.latitudeNorth());
+    EXPECT_EQ(p.focalLength.text() + "|" + p.routeText(), "1.2|E  0 0 0.0  N 0 0 0.0  ");
 
-    // A typed value lands in its own columns of the padded line.
-    f.page.selectSite(1);
-    type(f.page.focalLength, "50");
+    // A value lands in its own columns of the padded line.
+    f.page.focalLength.setText("50");
     EXPECT_EQ(f.site(), padded("TB  N     5     50", 53));
     type(f.page.observerEmail, "js@x.org");
     EXPECT_EQ(f.observer(), padded("OA  J. Smith", 30) + padded("js@x.org", 45));
@@ -210,6 +216,7 @@ TEST(SitesPage, AddingLettersLinesAndStopsAt52)
     f.page.clickLongitudeLabel();
     f.page.clickLatitudeLabel();
     f.page.horizontalDatum.choose(10);
+    f.page.heightDatum.choose(1);
     f.page.telescopeType.choose(3);
     type(f.page.longitudeDegrees, "70");
     type(f.page.observerName, "A. Alpha");  // none of these values goes to the new lines
@@ -221,7 +228,7 @@ TEST(SitesPage, AddingLettersLinesAndStopsAt52)
     for (const SiteLine& line : f.report.sites)
         letters += line.letter();
     EXPECT_EQ(letters, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    EXPECT_EQ(f.site(), "Tz" + blanks(18) + "-" + blanks(11) + "-" + blanks(10) + "46" + blanks(7) + "M");
+    EXPECT_EQ(f.site(), "Tz" + blanks(18) + "-" + blanks(11) + "-" + blanks(10) + "46" + blanks(7) + "E");
     EXPECT_EQ(f.observer(), "Oz" + blanks(73));
     EXPECT_EQ(f.page.longitudeDegrees.text() + f.page.observerName.text(), "");
     EXPECT_EQ(f.page.telescopeType.index(), 0u);
@@ -244,14 +251,14 @@ TEST(SitesPage, MovingExchangesTextsAndDeletingReletters)
     EXPECT_EQ(std::pair(f.page.selectedSite(), f.page.selectedObserver()), std::pair(0ul, 1ul));
     EXPECT_EQ(f.page.aperture.text(), "10");
 
-    f.page.selectSite(2);
-    f.page.deleteSite();  // the next line is selected, or the new last
-    EXPECT_EQ(std::pair(f.page.selectedSite(), f.page.telescopeType.index()), std::pair(1ul, 1ul));
-    f.page.selectSite(0);
+    f.page.selectSite(1);
+    f.page.deleteSite();  // the line now at the position is selected, or the new last
+    EXPECT_EQ(std::pair(f.page.selectedSite(), f.page.telescopeType.index()), std::pair(1ul, 3ul));
     f.page.deleteSite();
+    EXPECT_EQ(std::pair(f.page.selectedSite(), f.page.telescopeType.index()), std::pair(0ul, 2ul));
     f.page.selectObserver(0);
     f.page.deleteObserver();
-    EXPECT_EQ(f.lines(), padded("TA  R", 53) + "|" + padded("OA  A. Alpha", 75) + "|");
+    EXPECT_EQ(f.lines(), padded("TA  N     10", 53) + "|" + padded("OA  A. Alpha", 75) + "|");
     EXPECT_EQ(f.page.observerName.text(), "A. Alpha");
     EXPECT_EQ(f.listChanges, 6);  // the read, two moves and three deletions: none for a step that did nothing
 }

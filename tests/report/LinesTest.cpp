@@ -27,6 +27,8 @@ TEST(ObservationItem, PutsStayInTheirColumnsAndLinesAreCutWithoutHalfCharacters)
     // A U comment of 52 double-byte bytes keeps 44: byte 45 would be half a character.
     item.put(columns::kGscCommentText, repeat(kA, 26));
     EXPECT_EQ(item.columns(columns::kCommentArea), std::string(10, ' ') + repeat(kA, 22) + " ");
+    item.put(columns::kGscCommentText, std::string(44, 'b') + "\xFC\x4B");  // 黑: FC is a lead byte too
+    EXPECT_EQ(item.columns(columns::kGscCommentText), std::string(44, 'b') + " ");
     item.put(columns::kCommentArea, "  x");
     EXPECT_EQ(item.commentLine(), "      x");
     item.put(columns::kCommentArea, "");
@@ -36,6 +38,7 @@ TEST(ObservationItem, PutsStayInTheirColumnsAndLinesAreCutWithoutHalfCharacters)
     const std::pair<std::string, std::string> cases[] = {
         {"    " + std::string(54, 'x') + kA + std::string(10, 'y'), std::string(54, 'x')},  // 70 bytes, across 59
         {"    " + std::string(53, 'x') + kA + std::string(11, 'y'), std::string(53, 'x') + kA},
+        {"    " + std::string(54, 'x') + "\xFB\xFCyy", std::string(54, 'x')},  // 髙
         {"    " + repeat(kA, 33), repeat(kA, 27)}, {"    z" + repeat(kA, 32) + "w", "z" + repeat(kA, 27)}, {"    ", ""}};
     for (const auto& [line, comment] : cases) {
         ObservationItem fromLine;

@@ -78,6 +78,8 @@ TEST(RecordRules, EachFieldShowsEnteredOrItsEmptyClass)
         {"catalogue P, a satellite the list lacks", {{kCatalogue, "P"}, {kObjectNumber, "  5005"}},
          "RRRRRRR ENNNNCEC RR CCRRCR RRRCCC CCCRRCC RRC"},
         {"catalogue P, no number", {{kCatalogue, "P"}}, "RRRRRRR ENNNNRRC RR CCRRCR RRRCCC CCCRRCC RRC"},
+        {"catalogue P, number 0 names no body", {{kCatalogue, "P"}, {kObjectNumber, "     0"}},
+         "RRRRRRR ENNNNRRC RR CCRRCR RRRCCC CCCRRCC RRC"},
         {"catalogue of no list, star number of letters", {{kCatalogue, "Z"}, {kObjectNumber, "abc"}},
          "RRRRRRR RRNNNNNC RR CCRRCR RRRCCC CCCRRCC RRC"},
         {"codes of no list show as not chosen", {{kPhenomenon, "Z"}, {kLimb, "B"}, {kSkyStability, "9"}},

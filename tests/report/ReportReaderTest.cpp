@@ -52,6 +52,34 @@ TEST(ReportReader, HeaderSitesObserversRecordsAndComments)
     EXPECT_EQ(items[5].text().substr(0, 4), "  6 ");
 }
 
+// Lines that nearly match what the reader looks for are passed over: labels
+// match exactly and the first labelled line decides, a comment needs four
+// blanks, the marker is a whole line, the certainty keeps only blank, 1, 2, 3.
+TEST(ReportReader, NearMissesArePassedOver)
+{
+    std::vector<std::string> lines = {"",
+                                      "email address  lower@case.jp",
+                                      "Email address  a@b.jp",
+                                      "Representative",
+                                      "Representative later",
+                                      withYear("2024", 1),
+                                      "   three blanks",
+                                      kMarker + " ",
+                                      kMarker + "x"};
+    const std::string certainties = " 1230X4a";
+    for (char c : certainties)
+        lines.push_back(withYear("2024", 2).replace(42, 1, 1, c));
+    const Report report = parseReportText(crlf(lines)).report;
+    EXPECT_EQ(report.emailAddress + "|" + report.representative, "a@b.jp|");
+    ASSERT_EQ(report.observations.size(), 1 + certainties.size());
+    EXPECT_EQ(report.observations[0].commentLine(), "");
+    EXPECT_TRUE(report.optionsMessage.empty());
+    std::string kept;
+    for (std::size_t i = 1; i < report.observations.size(); ++i)
+        kept += report.observations[i].column(43);
+    EXPECT_EQ(kept, " 123    ");
+}
+
 TEST(ReportReader, ThousandRecordsKeepTheFirst999)
 {
     std::vector<std::string> lines = {"", "TA", "", "OA", ""};

@@ -17,6 +17,10 @@ using test::crlf;
 using test::plainRecord;
 using test::repeat;
 
+// Record lines are written out: 61 characters, trailing blanks kept.
+const std::string kRecord1 = "20240315111111    R     1 DD     EG G     1          12    AA";
+const std::string kRecord2 = "20240315121212    R     2 DD     EG G     1          12    AA";
+
 TEST(ReportWriter, WritesEveryBlockInItsPlace)
 {
     ObservationItem withComment = plainRecord(1);
@@ -25,15 +29,15 @@ TEST(ReportWriter, WritesEveryBlockInItsPlace)
     Report report{"Tokyo", "", "S. Rep", {cp932::fixed("晴れ")},
                   {SiteLine::create(0), SiteLine::fromText(""), SiteLine::fromText("TB")},
                   {ObserverLine::fromText("OA  N. Tanaka"), ObserverLine::fromText(" / "), ObserverLine::create(1)},
-                  {withComment, ObservationItem(), onlyColumnOne, plainRecord(2)},
+                  {withComment, ObservationItem(), onlyColumnOne, plainRecord(2), test::record({{kYear, "2024"}})},
                   {"first", "", cp932::fixed("　"), "  indented"}};
     report.renumber();
 
     EXPECT_EQ(buildReportText(report),
               crlf({"Place name     Tokyo", "Representative S. Rep", "Message        " + cp932::fixed("晴れ"), "",
-                    SiteLine::create(0).text(), "TB", "", "OA  N. Tanaka", "OB", "", plainRecord(1).reportLine(),
-                    "      x", plainRecord(2).reportLine(), "", "", "    *** Message to Ostrand ***", "    ",
-                    "    first", "    ", "    " + cp932::fixed("　"), "      indented"}));
+                    "TA" + std::string(51, ' '), "TB", "", "OA  N. Tanaka", "OB", "", kRecord1, "      x", kRecord2,
+                    "2024" + std::string(57, ' '), "", "", "    *** Message to Ostrand ***", "    ", "    first", "    ",
+                    "    " + cp932::fixed("　"), "      indented"}));
 
     // An empty header and a blank message write no extra lines.
     report = test::reportWith({plainRecord(1)});
@@ -41,10 +45,10 @@ TEST(ReportWriter, WritesEveryBlockInItsPlace)
     for (const std::vector<std::string>& message :
          {std::vector<std::string>{}, {""}, {"   ", ""}, {cp932::fixed("　　"), " " + cp932::fixed("　") + " "}}) {
         report.optionsMessage = message;
-        EXPECT_EQ(buildReportText(report),
-                  crlf({"", SiteLine::create(0).text(), "", "OA", "", plainRecord(1).reportLine()}));
+        EXPECT_EQ(buildReportText(report), crlf({"", "TA" + std::string(51, ' '), "", "OA", "", kRecord1}));
         EXPECT_EQ(messageBlock(message), "");
     }
+    EXPECT_EQ(messageBlock({"\t"}), crlf({"", "", "    *** Message to Ostrand ***", "    ", "    \t"}));  // a tab is text
 }
 
 // One record per comment, then the message; a comment given for the U text

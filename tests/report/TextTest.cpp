@@ -32,7 +32,8 @@ TEST(Cp932, CodeListTextsRoundTripAndCharactersGetTheirWindowsBytes)
         {"ﾀｲﾑｲﾝｻｰﾀ", "\xC0\xB2\xD1\xB2\xDD\xBB\xB0\xC0"},  // half-width katakana: one byte each
         {"〜", "\x81\x60"}, {"～", "\x81\x60"},           // U+301C wave dash; U+FF5E, the same key on Windows
         {"−", "\x81\x7C"},                                 // U+2212 minus sign
-        {"A　亜", "A\x81\x40\x88\x9F"}};                    // a trail byte inside the lead-byte range
+        {"A　亜", "A\x81\x40\x88\x9F"},                     // a trail byte inside the lead-byte range
+        {"髙黑", "\xFB\xFC\xFC\x4B"}};                         // lead bytes at the top of the range
     for (const auto& [utf8, bytes] : cases)
         EXPECT_EQ(cp932::fixed(utf8), bytes) << utf8;
     const std::pair<std::string, std::size_t> failures[] = {
@@ -59,6 +60,10 @@ TEST(TextRoutines, Cp932CutsNeverSplitACharacterAndStringRoutinesCleanPadAndTest
         EXPECT_EQ(cp932::safeCutLength(text, maxBytes), cut) << maxBytes;
         EXPECT_EQ(cp932::cutToBytes(text, maxBytes), text.substr(0, cut)) << maxBytes;
     }
+    std::string leads;  // lead bytes run 81-9F and E0-FC
+    for (int byte : {0x80, 0x81, 0x9F, 0xA0, 0xDF, 0xE0, 0xEF, 0xF0, 0xFB, 0xFC, 0xFD, 0xFF})
+        leads += cp932::isLeadByte(static_cast<unsigned char>(byte)) ? 'L' : '-';
+    EXPECT_EQ(leads, "-LL--LLLLL--");
     EXPECT_TRUE(cp932::isTrailPosition(text, 2));
     EXPECT_FALSE(cp932::isTrailPosition(text, 3));  // 0x88 after the 0x9F trail starts a character
     EXPECT_EQ(cp932::safeCutLength(cp932::fixed("ｱｲｳ"), 2), 2u);
@@ -74,7 +79,7 @@ TEST(TextRoutines, Cp932CutsNeverSplitACharacterAndStringRoutinesCleanPadAndTest
         EXPECT_EQ(edited, out) << '"' << in << '"';
     }
     EXPECT_TRUE(isBlankLine("  /  "));
-    EXPECT_FALSE(isBlankLine("TA"));
+    EXPECT_FALSE(isBlankLine("TA") || isBlankLine(" \t") || isBlankText(" \t"));
     EXPECT_TRUE(isBlankObservationLine("  1 7      /   "));  // column 1 is not looked at
     EXPECT_TRUE(isBlankText(" \x81\x40 \x81\x40"));
     EXPECT_FALSE(isBlankText("\x88\x81\x40"));  // 0x81 is the trail of 0x88 here

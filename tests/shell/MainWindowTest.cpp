@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -191,6 +192,27 @@ private slots:
         w.window->pages()->setCurrentIndex(4);
         const QString out = w.find<QPlainTextEdit>("Memo1")->toPlainText();
         QVERIFY2(out.contains(QStringLiteral("\n20260713023456.5  R  1234")), qPrintable(out));
+    }
+
+    void theObjectGroupGreysTheCaptionsOfGroupsNotInUse()
+    {
+        Window w;
+        w.open(3);
+        auto captionColour = [&w](const char* name) {
+            return w.find<QLabel>(name)->palette().color(QPalette::WindowText);
+        };
+        const QColor black(0, 0, 0), grey(0x80, 0x80, 0x80);
+        QCOMPARE(w.find<QLabel>("StarGroupCaption")->text(), QStringLiteral("恒星"));
+        QCOMPARE(captionColour("StarGroupCaption"), black);
+        QCOMPARE(captionColour("AsteroidGroupCaption"), grey);
+        auto* catalogue = w.find<QComboBox>("ComboBox6");
+        Window::focus(catalogue);
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(catalogue, Qt::Key_Down);  // A, an asteroid
+        QCOMPARE(captionColour("StarGroupCaption"), grey);
+        QCOMPARE(captionColour("AsteroidGroupCaption"), black);
+        QCOMPARE(captionColour("PlanetGroupCaption"), grey);
+        QCOMPARE(w.find<QCheckBox>("CheckBox3")->palette().color(QPalette::Window), QColor(170, 255, 170));
     }
 
     void aSiteAndAnObserverEnteredWithTheKeyboardReachTheirLines()
