@@ -5,6 +5,8 @@
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/ProblemPane.h"
+
+#include <QPushButton>
 #include "shell/QtPorts.h"
 #include "shell/SelenApplication.h"
 
@@ -72,6 +74,7 @@ int main(int argc, char** argv)
         window.pages()->setCurrentIndex(page);
         if (page == 3)
             session.observations.select(2);  // the GSC star, with its comment
+        window.problemPane()->refresh();  // the count as it stands a moment later
         QApplication::processEvents();
         // A window that has grown past the screen (its pages demand more) is
         // pictured at its own size, and said so: such a picture shows more
@@ -88,8 +91,9 @@ int main(int argc, char** argv)
     }
     // The observation page with the problem list open below it.
     window.pages()->setCurrentIndex(3);
-    window.problemPane()->show();
     window.problemPane()->refresh();
+    window.problemPane()->countButton()->click();  // as the user opens it
+    QApplication::processEvents();
     QApplication::processEvents();
     const QString file = QDir(output).filePath(QStringLiteral("problems.png"));
     if (!window.grab().save(file)) {
