@@ -2,7 +2,7 @@
 // in the prediction import window, leads to a help page that exists; the
 // pages of the coded lists explain every choice the lists offer; the help
 // window's search finds the pages in Japanese and in English.
-#include "../editor/EditorFakes.h"
+#include "WindowFixture.h"
 
 #include "shell/HelpTopics.h"
 #include "shell/HelpWindow.h"
@@ -70,37 +70,17 @@ bool takesFocus(const QWidget* widget)
     return (widget->focusPolicy() & Qt::TabFocus) || (widget->focusPolicy() & Qt::ClickFocus);
 }
 
-struct Window {
-    SessionFixture f;
-    std::unique_ptr<shell::MainWindow> window;
-
-    Window()
-    {
-        window = std::make_unique<shell::MainWindow>(f.session);
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            qFatal("the main window did not show");
-    }
-    template <typename T>
-    T* find(const QString& name)
-    {
-        T* widget = window->findChild<T*>(name);
-        if (!widget)
-            qFatal("no widget %s", qPrintable(name));
-        return widget;
-    }
-    // Every page built (they are built when first shown) and the import
-    // window open.
-    void buildEverything()
-    {
-        for (int page : {0, 1, 2, 4, 5, 3})
-            window->pages()->setCurrentIndex(page);
-        QAction* import = find<QAction>(QStringLiteral("ToolsImport"));
-        QVERIFY(import->isEnabled());
-        import->trigger();
-        QVERIFY(window->findChild<QWidget*>(QStringLiteral("TForm2")));
-    }
-};
+// Every page built (they are built when first shown) and the import
+// window open.
+void buildEverything(Window& w)
+{
+    w.open();
+    for (int page : {0, 1, 2, 4, 5, 3})
+        w.window->pages()->setCurrentIndex(page);
+    w.trigger("ToolsImport");
+    if (!w.window->findChild<QWidget*>(QStringLiteral("TForm2")))
+        qFatal("the import window did not open");
+}
 
 }  // namespace
 
@@ -111,7 +91,7 @@ private slots:
     void everyFocusableControlOfEveryPageHasATopicWithItsPage()
     {
         Window w;
-        w.buildEverything();
+        buildEverything(w);
         int checked = 0;
         for (const QWidget* widget : w.window->findChildren<QWidget*>()) {
             if (!takesFocus(widget) || !isPageControl(widget))
@@ -153,11 +133,11 @@ private slots:
             {2, "Edit19", 62},      {1, "Edit2", 5},        {4, "Memo1", 2},        {0, "Memo2", 10},
         };
         Window w;
-        w.buildEverything();
+        buildEverything(w);
         for (const Case& c : cases) {
             w.window->pages()->setCurrentIndex(c.page);
             QCOMPARE(w.window->pages()->currentIndex(), c.page);
-            auto* field = w.find<QWidget>(QString::fromLatin1(c.control));
+            auto* field = w.find<QWidget>(c.control);
             w.window->activateWindow();
             field->setFocus();
             QTRY_VERIFY2(field->hasFocus(), c.control);
@@ -170,11 +150,11 @@ private slots:
     void theTopicOfACodedListExplainsEveryChoiceItOffers()
     {
         Window w;
-        w.buildEverything();
+        buildEverything(w);
         for (const char* name : {"ComboBox28", "ComboBox29", "ComboBox6", "ComboBox7", "ComboBox8", "ComboBox9",
                                  "ComboBox10", "ComboBox17", "ComboBox32", "ComboBox13", "ComboBox11", "ComboBox14",
                                  "ComboBox15", "ComboBox16", "ComboBox18"}) {
-            auto* list = w.find<QComboBox>(QString::fromLatin1(name));
+            auto* list = w.find<QComboBox>(name);
             const QString page = pageText(helpFile(shell::helpTopicOf(list)));
             QVERIFY2(!page.isEmpty(), name);
             QVERIFY2(list->count() > 2, name);

@@ -458,12 +458,21 @@ private slots:
         w.f.files.files["/p/august.txt"] = "Occultation predictions\r\n24 Aug  6 14 10 00 R   5678\r\n24 Aug  6 15 20 00 D   4321\r\n";
         w.trigger("ToolsImport");
         auto* window = w.window->findChild<QDialog*>(QStringLiteral("TForm2"));
+        w.trigger("ToolsImport");  // no second window
+        QCOMPARE(w.window->findChildren<QDialog*>(QStringLiteral("TForm2")).size(), 1);
         auto* load = window->findChild<QPushButton*>(QStringLiteral("Button2"));
         auto* list = window->findChild<QListWidget*>(QStringLiteral("ListBox1"));
-        for (const char* name : {"/p/july.txt", "/p/august.txt"}) {
-            w.f.dialogs.openNames = {name};
-            QTest::mouseClick(load, Qt::LeftButton);
-        }
+        w.f.dialogs.openNames = {std::string("/p/july.txt")};
+        QTest::mouseClick(load, Qt::LeftButton);
+        QCOMPARE(list->currentRow(), 1);  // the first event line
+        QCOMPARE(w.f.settings.read("FilePath", "PredictionDirectory"), std::string("/p"));
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        QCOMPARE(w.record(0).substr(0, 28), std::string("202407051234      R  1234 DD"));  // without its seconds
+        list->setCurrentRow(2);  // an XZ star, reappearance
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        QCOMPARE(w.record(0).substr(0, 28), std::string("202407051301      X 12345 RD"));
+        w.f.dialogs.openNames = {std::string("/p/august.txt")};
+        QTest::mouseClick(load, Qt::LeftButton);
         QCOMPARE(list->item(1)->text(), QStringLiteral("24 Aug  6 14 10 00 R   5678"));
         // The arrows choose the event; Enter does nothing (no paste over the listing).
         window->activateWindow();
@@ -478,6 +487,7 @@ private slots:
         QTest::keyClick(list, Qt::Key_F1);
         QCOMPARE(w.f.help.topics, std::vector<int>{71});
         window->close();
+        QTRY_VERIFY(w.window->findChildren<QDialog*>(QStringLiteral("TForm2")).isEmpty());
     }
 };
 

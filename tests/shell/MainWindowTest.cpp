@@ -32,15 +32,11 @@ private slots:
         QVERIFY(!w.find<QAction>("ToolsSettings")->isEnabled());
         QCOMPARE(w.window->windowTitle(), shell::fromUtf8(messages::kTitleHead) + shell::fromUtf8(messages::kTitleTail));
         QCOMPARE(w.window->pages()->tabText(3), QStringLiteral("観測結果"));
-    }
 
-    void startsOnTheRecordedObservationPage()
-    {
-        Window w;
-        QVERIFY(static_cast<bool>(w.f.settings.write("Page", "CurrentPage", "3")));
-        w.open();
-        QCOMPARE(w.window->pages()->currentIndex(), 3);
-        QVERIFY(w.find<QAction>("ToolsImport")->isEnabled());
+        Window recorded;  // the page the settings file records, with its menu item
+        recorded.open(3);
+        QCOMPARE(recorded.window->pages()->currentIndex(), 3);
+        QVERIFY(recorded.find<QAction>("ToolsImport")->isEnabled());
     }
 
     void typingIntoTheHeaderReachesThePreviewAndTheOutputPage()
@@ -75,18 +71,6 @@ private slots:
         typeText(place, QStringLiteral("🌙"));
         QCOMPARE(place->text(), QStringLiteral("月"));
         QTRY_VERIFY(showed(w.f.dialogs, messages::withValue(messages::kCharacterRefused, "🌙")));
-    }
-
-    void refusesToLeaveTheObservationPageWhileARecordHasNoYear()
-    {
-        Window w;
-        QVERIFY(static_cast<bool>(w.f.settings.write("Page", "CurrentPage", "3")));
-        w.open();
-        w.f.dialogs.answers = {true};
-        w.trigger("FileNew");  // a blank record without a year
-        w.window->pages()->setCurrentIndex(1);
-        QCOMPARE(w.window->pages()->currentIndex(), 3);
-        QVERIFY(showed(w.f.dialogs, messages::kYearMissing));
     }
 
     void newAsksAndEmptiesTheFields()
@@ -248,40 +232,6 @@ private slots:
         };
         QVERIFY2(out.contains('\n' + line("A", "- 10") + '\n' + line("B", "-1390559") + '\n'), qPrintable(out));
         QVERIFY2(out.contains(QStringLiteral("\nOA  T. Tsukimi\n")), qPrintable(out));
-    }
-
-    void aPredictedEventGoesIntoTheSelectedRecordWithoutItsSeconds()
-    {
-        Window w;
-        QVERIFY(static_cast<bool>(w.f.settings.write("Page", "CurrentPage", "3")));
-        w.open();
-        w.f.files.files["/predictions/july.txt"] = "Occultation predictions\r\n\r\n"
-                                                   "24 Jul  5 12 34 56 D   1234\r\n"
-                                                   "24 Jul  5 13 01 02 r X12345\r\n";
-        w.trigger("ToolsImport");
-        auto* window = w.window->findChild<QDialog*>(QStringLiteral("TForm2"));
-        QVERIFY(window);
-        w.trigger("ToolsImport");  // no second window
-        QCOMPARE(w.window->findChildren<QDialog*>(QStringLiteral("TForm2")).size(), 1);
-
-        w.f.dialogs.openNames = {"/predictions/july.txt"};
-        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
-        auto* list = window->findChild<QListWidget*>(QStringLiteral("ListBox1"));
-        QCOMPARE(list->count(), 4);
-        QCOMPARE(list->currentRow(), 2);  // the first event line
-        QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("Edit7"))->text(), QStringLiteral("R  1234"));
-        QCOMPARE(w.f.settings.read("FilePath", "PredictionDirectory"), std::string("/predictions"));
-
-        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
-        const QString row = w.find<QListView>("ListBox4")->model()->index(0, 0).data().toString();
-        QCOMPARE(row.mid(4, 28), QStringLiteral("202407051234      R  1234 DD"));
-
-        list->setCurrentRow(3);  // an XZ star, reappearance
-        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
-        const QString again = w.find<QListView>("ListBox4")->model()->index(0, 0).data().toString();
-        QCOMPARE(again.mid(4, 28), QStringLiteral("202407051301      X 12345 RD"));
-        window->close();
-        QTRY_VERIFY(w.window->findChildren<QDialog*>(QStringLiteral("TForm2")).isEmpty());
     }
 
     void pastedRecordLinesAreAddedUntilTheFirstThatIsNoRecord()
