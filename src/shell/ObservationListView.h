@@ -11,7 +11,7 @@ namespace selen::shell {
 // would make every keystroke cost as much as the report is long.
 class ObservationListView final : public QListView {
 public:
-    using QListView::QListView;
+    explicit ObservationListView(QWidget* parent = nullptr);
 
 protected:
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) override;
