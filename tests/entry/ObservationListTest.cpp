@@ -1,5 +1,6 @@
 #include "entry/ObservationList.h"
 
+#include "../report/TestSupport.h"
 #include "report/ObservationCodeLists.h"
 
 #include <gtest/gtest.h>
@@ -8,15 +9,7 @@ namespace selen {
 namespace {
 
 using namespace columns;
-using Puts = std::vector<std::pair<Field, std::string>>;
-
-ObservationItem record(const Puts& puts)
-{
-    ObservationItem item;
-    for (const auto& [field, value] : puts)
-        item.put(field, value);
-    return item;
-}
+using test::record;
 
 // A record told apart from the others by its star number.
 ObservationItem event(const std::string& star, const std::string& when = "20071224201510", const std::string& site = "A")
@@ -68,10 +61,11 @@ struct Fixture {
     std::vector<std::size_t> rows;
 };
 
-// The last record decides, and only its report columns 2-57 count.
-TEST(ObservationList, AddAppendsOnlyAfterANonBlankLastRecord)
+// The last record decides, and only its report columns 2-57 count; add and
+// copy stop at 999 records.
+TEST(ObservationList, AddAppendsOnlyAfterANonBlankLastRecordAndStopsAt999)
 {
-    const std::pair<Puts, bool> cases[] = {
+    const std::pair<test::FieldValues, bool> cases[] = {
         {{}, false}, {{{kYear, "2007"}}, true}, {{{Field{1, 1}, "2"}}, false}, {{{kTemperature, "-5"}}, true},
         {{{kTemperature, " -5"}}, false}, {{{kSite, "A"}, {kObserver, "B"}}, false}, {{{kCommentArea, "x"}}, false}};
     for (const auto& [last, adds] : cases) {
@@ -86,10 +80,7 @@ TEST(ObservationList, AddAppendsOnlyAfterANonBlankLastRecord)
     twice.list.add();
     twice.list.add();
     EXPECT_EQ(twice.list.size(), 2u);
-}
 
-TEST(ObservationList, AddAndCopyStopAt999Records)
-{
     Fixture f(events(998));
     f.list.add();
     f.list.putSelected(kYear, "2008");
@@ -201,7 +192,7 @@ TEST(ObservationList, PutSelectedWritesItsColumnsAndRepaintsOneRow)
 // entry that no longer exists falls back to entry 0.
 TEST(ObservationList, SelectorsFollowTheSiteAndObserverLines)
 {
-    Fixture f;
+    Fixture f(events(2), 1);
     f.report.sites = {SiteLine::fromText("TA"), SiteLine::create(1)};
     f.report.observers = {ObserverLine::fromText("OA  Short"), ObserverLine::fromText("OB" + std::string(60, 'x'))};
     f.list.refreshSelectors();
@@ -215,12 +206,8 @@ TEST(ObservationList, SelectorsFollowTheSiteAndObserverLines)
     f.list.refreshSelectors();
     EXPECT_EQ(f.list.siteSelector.index(), 0u);
     EXPECT_EQ(f.list.observerSelector.index(), 2u);
-}
 
-// A report read in: its sites are in the selector before its first record loads.
-TEST(ObservationList, ReplaceAllRefreshesTheSelectorsBeforeLoading)
-{
-    Fixture f(events(2), 1);
+    // A report read in: its sites are in the selector before its first record loads.
     std::size_t sitesAtLoad = 0;
     f.list.onLoadSelected = [&] { sitesAtLoad = f.list.siteSelector.lines().size(); };
     f.report.sites = {SiteLine::create(0), SiteLine::create(1), SiteLine::create(2)};

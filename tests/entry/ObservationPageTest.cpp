@@ -3,6 +3,8 @@
 #include "../report/TestSupport.h"
 #include "entry/ObservationList.h"
 #include "report/Cp932.h"
+#include "report/RecordRules.h"
+#include "report/ReportRules.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +34,27 @@ struct Fixture {
     // The selected record with `puts` written over it, every other column as it is.
     std::string plus(const Puts& puts) const { return test::record(puts, list.selectedRecord()).text(); }
     void open(std::vector<ObservationItem> records) { report.observations = std::move(records); list.replaceAll(); }
+    // Every control of the page and the two selectors by form name: its text,
+    // chosen entry or tick, then its colour as a letter.
+    std::map<std::string, std::string> shown() const
+    {
+        std::map<std::string, std::string> out;
+        const P& p = page;
+        for (const TextControl* t : {&p.year, &p.month, &p.day, &p.hour, &p.minute, &p.second, &p.fraction, &p.starNumber,
+                                     &p.gscRegion, &p.gscNumber, &p.asteroidNumber, &p.planetNumber, &p.wdsComponent,
+                                     &p.personalEquationWhole, &p.personalEquationFraction, &p.accuracyWhole,
+                                     &p.accuracyFraction, &p.signalToNoiseUnits, &p.signalToNoiseTenths,
+                                     &p.durationWhole, &p.durationFraction, &p.temperature, &p.comment})
+            out[t->formName()] = t->text() + "/" + letter(t->colour());
+        for (const ChoiceControl* c : {&p.phenomenon, &p.limb, &p.catalogue, &p.planet, &p.application, &p.timingMethod1,
+                                       &p.timingMethod2, &p.timeSource, &p.videoUnit, &p.certainty, &p.lightLevel,
+                                       &p.doubleStar, &p.stability, &p.transparency, &p.remarks, &list.siteSelector,
+                                       &list.observerSelector})
+            out[c->formName()] = std::to_string(c->index()) + "/" + letter(c->colour());
+        for (const CheckControl* b : {&p.graze, &p.photometry})
+            out[b->formName()] = (b->checked() ? "ticked/" : "unticked/") + std::string(1, letter(b->colour()));
+        return out;
+    }
     Report report = Report::fresh();
     ObservationList list{report};
     P page{list};
@@ -80,12 +103,6 @@ TEST(ObservationPage, TypedTextWritesOnlyItsOwnColumns)
         EXPECT_EQ(f.text(), expected);
         EXPECT_EQ(field.colour(), c.colour);
     }
-    Fixture f;  // today's date is typed into year, month and day at once
-    const std::string expected = f.plus({{Field{1, 8}, "20240705"}});
-    f.page.enterDate(2024, 7, 5);
-    EXPECT_EQ(f.text(), expected);
-    for (const TextControl* field : {&f.page.year, &f.page.month, &f.page.day})
-        EXPECT_EQ(field->colour(), F);
 }
 
 TEST(ObservationPage, ChoicesWriteTheirCodeAndEntryZeroABlank)
@@ -220,12 +237,12 @@ TEST(ObservationPage, PhotometryBoxUntickedSetsTheAccuracyAndPTicksItAgain)
     }
 }
 
-TEST(ObservationPage, RemarksMakeTheDurationRequiredOrBlankIt)
+// Only a gradual event keeps a duration.
+TEST(ObservationPage, RemarksOtherThanAGradualEventBlankTheDuration)
 {
     Fixture f;
     P& p = f.page;
     p.remarks.choose(1);
-    EXPECT_EQ(std::pair(p.durationWhole.colour(), p.durationFraction.colour()), std::pair(R, R));
     p.durationWhole.enter("1");
     p.durationFraction.enter("5");
     EXPECT_EQ(f.at(Field{48, 5}), "1.5  ");
@@ -233,7 +250,6 @@ TEST(ObservationPage, RemarksMakeTheDurationRequiredOrBlankIt)
     p.remarks.choose(5);
     EXPECT_EQ(f.text(), expected);
     EXPECT_EQ(p.durationWhole.text() + p.durationFraction.text(), "");
-    EXPECT_EQ(std::pair(p.durationWhole.colour(), p.durationFraction.colour()), std::pair(C, C));
 }
 
 TEST(ObservationPage, CatalogueChangesKeepOrDropTheNumbers)
@@ -427,32 +443,51 @@ TEST(ObservationPage, LoadingShowsEveryColumnAndColoursEveryField)
     f.report.sites.push_back(SiteLine::create(1));
     f.report.observers.push_back(ObserverLine::create(1));
     f.open({full, test::record({{kRemarks, "1"}}), ObservationItem()});
-    P& p = f.page;
-    std::map<std::string, std::string> shown;
-    auto show = [&] {
-        for (const TextControl* t : {&p.year, &p.month, &p.day, &p.hour, &p.minute, &p.second, &p.fraction, &p.starNumber,
-                                     &p.gscRegion, &p.gscNumber, &p.asteroidNumber, &p.planetNumber, &p.wdsComponent,
-                                     &p.personalEquationWhole, &p.personalEquationFraction, &p.accuracyWhole,
-                                     &p.accuracyFraction, &p.signalToNoiseUnits, &p.signalToNoiseTenths,
-                                     &p.durationWhole, &p.durationFraction, &p.temperature, &p.comment})
-            shown[t->formName()] = t->text() + "/" + letter(t->colour());
-        for (const ChoiceControl* c : {&p.phenomenon, &p.limb, &p.catalogue, &p.planet, &p.application, &p.timingMethod1,
-                                       &p.timingMethod2, &p.timeSource, &p.videoUnit, &p.certainty, &p.lightLevel,
-                                       &p.doubleStar, &p.stability, &p.transparency, &p.remarks, &f.list.siteSelector,
-                                       &f.list.observerSelector})
-            shown[c->formName()] = std::to_string(c->index()) + "/" + letter(c->colour());
-        for (const CheckControl* b : {&p.graze, &p.photometry})
-            shown[b->formName()] = (b->checked() ? "ticked/" : "unticked/") + std::string(1, letter(b->colour()));
-    };
     for (std::size_t record : {0, 1, 0}) {
         f.list.select(record);
-        show();
+        const auto shown = f.shown();
         EXPECT_EQ(shown.size(), std::size(rows));
         for (const auto& [control, fullRecord, gradual] : rows)
-            EXPECT_EQ(shown[control], record == 0 ? fullRecord : gradual) << control << " of record " << record + 1;
+            EXPECT_EQ(shown.at(control), record == 0 ? fullRecord : gradual) << control << " of record " << record + 1;
     }
     f.list.select(2);  // remarks 0: the empty duration is conditional again
-    EXPECT_EQ(std::pair(p.durationWhole.colour(), p.durationFraction.colour()), std::pair(C, C));
+    EXPECT_EQ(std::pair(f.page.durationWhole.colour(), f.page.durationFraction.colour()), std::pair(C, C));
+}
+
+// The colours and the report's problems agree: a field shown white is a
+// listed "required and missing" problem, a field shown pale blue never is,
+// for records of every catalogue, method and remark, each whole and then
+// with one field's columns blanked at a time.
+TEST(ObservationPage, AWhiteFieldIsAListedProblemAndAPaleBlueOneNever)
+{
+    std::vector<ObservationItem> records;
+    for (int n = 0; n < 24; ++n) {  // 24 x 40 records: within the 999 a report holds
+        const ObservationItem whole = test::record({{kSite, "A"}, {kObserver, "A"}}, test::fullRecord(n));
+        records.push_back(whole);
+        for (const FieldInfo& info : allFields())
+            records.push_back(test::record({{info.columns, ""}}, whole));
+    }
+    Fixture f;
+    f.open(records);
+    ASSERT_TRUE(f.page.photometry.checked());  // as the page starts
+    const std::vector<Problem> problems = checkReport(f.report, RuleContext{});
+    std::size_t white = 0, filled = 0;
+    for (std::size_t row = 0; row < records.size(); ++row) {
+        f.list.select(row);
+        const auto shown = f.shown();
+        for (const FieldInfo& info : allFields()) {
+            const char colour = shown.at(std::string(info.formName)).back();
+            const bool listed = std::any_of(problems.begin(), problems.end(), [&](const Problem& p) {
+                return p.record == row + 1 && p.code == ProblemCode::RequiredMissing && p.field == info.id;
+            });
+            EXPECT_EQ(colour == 'R', listed) << "record " << row + 1 << ", field " << info.name;
+            white += colour == 'R';
+            filled += colour == 'F';
+        }
+    }
+    // Both kinds were met often, so the agreement says something.
+    EXPECT_GT(white, 250u);
+    EXPECT_GT(filled, 2500u);
 }
 
 // Loading timing method 1 sets the photometry states as choosing it would;
