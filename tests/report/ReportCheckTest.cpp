@@ -69,6 +69,8 @@ TEST(ReportCheck, FindsEachProblemOfTheTextAtItsLineAndColumns)
         {"separator in column 62", [](Lines& l) { l[10] += "/ comment"; }, {}},
         {"split at 117", [&](Lines& l) { l[10] += "/" + std::string(54, 'c') + kanji; },
          {{RecordTooLong, 11, 2, 118, 118}, {SplitCharacter, 11, 2, 117, 118}}},
+        {"comment of 59", [](Lines& l) { l[9] = "    " + std::string(55, 'c'); }, {}},
+        {"comment of 60", [](Lines& l) { l[9] = "    " + std::string(56, 'c'); }, {{CommentTooLong, 10, 1, 60, 60}}},
         {"comment of 70", [](Lines& l) { l[9] = "    " + std::string(66, 'c'); }, {{CommentTooLong, 10, 1, 60, 70}}},
         {"comment cut before a double-byte character", [&](Lines& l) { l[9] = "    " + std::string(54, 'c') + kanji; },
          {{CommentTooLong, 10, 1, 59, 60}}},
@@ -80,9 +82,9 @@ TEST(ReportCheck, FindsEachProblemOfTheTextAtItsLineAndColumns)
         {"1,000 records", [](Lines& l) { l.insert(l.end(), 997, completeLine(4)); }, {{TooManyRecords, 1009, 1000, 0, 0}}},
         // The rules of the report's items, found at their lines of the text.
         {"katakana in a record", [](Lines& l) { l[10][19] = '\xB1'; }, {{NonAscii, 11, 2, 20, 20}}},
+        {"DEL in a record", [](Lines& l) { l[10][19] = '\x7F'; }, {{NonAscii, 11, 2, 20, 20}}},
         {"kanji observer name", [&](Lines& l) { l[6] = "OA  " + kanji + kanji + " Tanaka"; }, {{NonAscii, 7, 0, 5, 8}}},
         {"unknown site", [](Lines& l) { l[10][59] = 'C'; }, {{UnknownSite, 11, 2, 60, 60}}},
-        {"blank observer letter", [](Lines& l) { l[11][60] = ' '; }, {{RequiredMissing, 12, 3, 61, 61}}},
         {"empty minute", [](Lines& l) { l[8].replace(10, 2, "  "); }, {{RequiredMissing, 9, 1, 11, 12}}},
         {"no site line", [](Lines& l) { l[4] = ""; }, {{NoSiteLine, 0, 0, 0, 0}}},
     };

@@ -144,12 +144,17 @@ public:
     ~TempDir() { std::filesystem::remove_all(path_, ignored_); }
     std::string path(const std::string& name = "") const { return path_ + "/" + name; }
 
-    // Every entry of the folder with its bytes.
-    std::map<std::string, std::string> contents() const
+    // Every entry of the folder (or of its subfolder `sub`): a file with its
+    // bytes, a link as "-> target", a folder as "/".
+    std::map<std::string, std::string> contents(const std::string& sub = "") const
     {
         std::map<std::string, std::string> found;
-        for (const auto& entry : std::filesystem::directory_iterator(path_))
-            found[entry.path().filename().string()] = readBytes(entry.path());
+        for (const auto& entry : std::filesystem::directory_iterator(path(sub))) {
+            std::string& shown = found[entry.path().filename().string()];
+            shown = entry.is_symlink()     ? "-> " + std::filesystem::read_symlink(entry.path()).string()
+                    : entry.is_directory() ? "/"
+                                           : readBytes(entry.path());
+        }
         return found;
     }
 
