@@ -84,7 +84,6 @@ TEST(ReportCheck, FindsEachProblemOfTheTextAtItsLineAndColumns)
         {"katakana in a record", [](Lines& l) { l[10][19] = '\xB1'; }, {{NonAscii, 11, 2, 20, 20}}},
         {"DEL in a record", [](Lines& l) { l[10][19] = '\x7F'; }, {{NonAscii, 11, 2, 20, 20}}},
         {"kanji observer name", [&](Lines& l) { l[6] = "OA  " + kanji + kanji + " Tanaka"; }, {{NonAscii, 7, 0, 5, 8}}},
-        {"unknown site", [](Lines& l) { l[10][59] = 'C'; }, {{UnknownSite, 11, 2, 60, 60}}},
         {"empty minute", [](Lines& l) { l[8].replace(10, 2, "  "); }, {{RequiredMissing, 9, 1, 11, 12}}},
         {"no site line", [](Lines& l) { l[4] = ""; }, {{NoSiteLine, 0, 0, 0, 0}}},
     };

@@ -98,8 +98,6 @@ const SaveCase kSaveCases[] = {
     // The save is done; only the older backup's hidden copy stays.
     {"OlderBackupCannotBeDeleted", kLor, kBoth, on("remove", "", kAside), Status::Saved,
      {{kLor, kNew}, {kLbk, kOld}, {kAside, kBak}}, {}},
-    {"DotInFolderName", "dir.v2/report", {{"dir.v2/report", kOld}}, never, Status::Saved,
-     {{"dir.v2/report", kNew}, {"dir.v2/report.LBK", kOld}}, {}},
     {"SavingAsTheBackupName", "d/x.LBK", {{"d/x.LBK", kOld}, {"d/x.LOR", kBak}}, never, Status::Saved,
      {{"d/x.LBK", kNew}, {"d/x.LOR", kBak}}, {"d/x.LBK"}},
     {"SavingAsTheBackupNameLowerCase", "d/x.lbk", {{"d/x.lbk", kOld}}, never, Status::Saved, {{"d/x.lbk", kNew}},
