@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace selen {
 namespace {
 
@@ -121,53 +123,37 @@ TEST(ObservationList, CopyBlanksTheColumnsOfOneEventAndSelectsTheCopy)
     EXPECT_EQ(blankLast.list.size(), 2u);
 }
 
-TEST(ObservationList, RemoveKeepsThePositionOrTakesTheNewLast)
+// Remove keeps the position or takes the new last line. Move exchanges with
+// the neighbour: the selection follows the record, the fields are not
+// reloaded. Sort orders by time, a record without a date first, grouped by
+// site letters without regard to case if asked, and keeps the selected
+// record. Every record stays whole and is numbered again.
+TEST(ObservationList, RemoveMoveAndSortKeepRecordsWholeAndNumbered)
 {
-    const std::tuple<int, std::size_t, std::vector<std::string>, std::size_t> cases[] = {
-        {5, 4, {"1", "2", "3", "4"}, 3}, {5, 1, {"1", "3", "4", "5"}, 1}, {2, 0, {"2"}, 0}, {1, 0, {"1"}, 0}};
-    for (const auto& [count, selected, left, selectedAfter] : cases) {
-        Fixture f(events(count), selected);
-        f.list.removeSelected();
-        EXPECT_EQ(f.stars(), left) << count << " " << selected;
-        EXPECT_EQ(f.list.selected(), selectedAfter);
-        EXPECT_TRUE(f.numbered());
-        EXPECT_EQ(f.loads, count > 1 ? 1 : 0);
-    }
-}
-
-// The selection follows the record; the fields are not reloaded.
-TEST(ObservationList, MoveExchangesWithTheNeighbourAndKeepsTheNumbers)
-{
-    const std::tuple<std::size_t, bool, std::vector<std::string>, std::size_t> cases[] = {
-        {1, true, {"2", "1", "3"}, 0}, {0, true, {"1", "2", "3"}, 0},
-        {1, false, {"1", "3", "2"}, 2}, {2, false, {"1", "2", "3"}, 2}};
-    for (const auto& [selected, up, order, selectedAfter] : cases) {
-        Fixture f(events(3), selected);
-        up ? f.list.moveUp() : f.list.moveDown();
-        EXPECT_EQ(f.stars(), order) << selected << up;
-        EXPECT_EQ(f.list.selected(), selectedAfter);
-        EXPECT_TRUE(f.numbered());
-        EXPECT_EQ(f.loads, 0);
-    }
-}
-
-// By time, a record without a date first; site letters without regard to case.
-TEST(ObservationList, SortOrdersByTimeOptionallyGroupedBySite)
-{
-    const std::vector<ObservationItem> records = {
+    using Command = std::function<void(ObservationList&)>;
+    const Command remove = &ObservationList::removeSelected, up = &ObservationList::moveUp,
+                  down = &ObservationList::moveDown, byTime = [](ObservationList& l) { l.sort(false); },
+                  bySite = [](ObservationList& l) { l.sort(true); };
+    const std::vector<ObservationItem> dated = {
         event("1", "20071224201510", "B"), event("2", "20070303230000", "a"), event("3", "20071224181510", "A"),
         event("4", "20070101000000", "b"), record({{kObjectNumber, "5"}, {kSite, "B"}})};
-    const std::pair<bool, std::vector<std::string>> cases[] = {{false, {"5", "4", "2", "3", "1"}},
-                                                               {true, {"2", "3", "5", "4", "1"}}};
-    for (const auto& [bySite, order] : cases) {
-        Fixture f(records, 1);
-        f.list.sort(bySite);
-        EXPECT_EQ(f.stars(), order) << bySite;
-        EXPECT_EQ(f.list.selected(), 1u);
+    // command, records, selected, stars afterwards, selected afterwards, loads
+    const std::tuple<Command, std::vector<ObservationItem>, std::size_t, std::vector<std::string>, std::size_t, int>
+        cases[] = {
+            {remove, events(5), 4, {"1", "2", "3", "4"}, 3, 1}, {remove, events(5), 1, {"1", "3", "4", "5"}, 1, 1},
+            {remove, events(2), 0, {"2"}, 0, 1},                {remove, events(1), 0, {"1"}, 0, 0},
+            {up, events(3), 1, {"2", "1", "3"}, 0, 0},          {up, events(3), 0, {"1", "2", "3"}, 0, 0},
+            {down, events(3), 1, {"1", "3", "2"}, 2, 0},        {down, events(3), 2, {"1", "2", "3"}, 2, 0},
+            {byTime, dated, 1, {"5", "4", "2", "3", "1"}, 1, 1}, {bySite, dated, 1, {"2", "3", "5", "4", "1"}, 1, 1}};
+    for (const auto& [command, records, selected, stars, selectedAfter, loads] : cases) {
+        Fixture f(records, selected);
+        command(f.list);
+        EXPECT_EQ(f.stars(), stars) << testing::PrintToString(stars);
+        EXPECT_EQ(f.list.selected(), selectedAfter);
         EXPECT_TRUE(f.numbered());
-        EXPECT_EQ(f.loads, 1);
-        for (std::size_t i = 0; i < records.size(); ++i)
-            EXPECT_EQ(f.report.observations[i].text().substr(4), records[std::stoul(order[i]) - 1].text().substr(4));
+        EXPECT_EQ(f.loads, loads);
+        for (std::size_t i = 0; i < stars.size(); ++i)
+            EXPECT_EQ(f.report.observations[i].text().substr(4), records[std::stoul(stars[i]) - 1].text().substr(4));
     }
 }
 
