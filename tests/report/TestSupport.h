@@ -67,6 +67,16 @@ inline ObservationItem plainRecord(int n, std::string year = "2024")
                    {kSkyStability, "1"}, {kSkyTransparency, "2"}, {kSite, "A"}, {kObserver, "A"}});
 }
 
+// A record with every field it needs: plainRecord with the fraction of the
+// second and the accuracy.
+inline ObservationItem completeRecord(int n)
+{
+    using namespace columns;
+    return record({{kSecondPoint, "."}, {kSecondFraction, "5"}, {kAccuracyWhole, "0"}, {kAccuracyPoint, "."},
+                   {kAccuracyFraction, "04"}},
+                  plainRecord(n));
+}
+
 // Every column of the line filled with codes from the lists, the catalogue
 // cycling through R S X U A P, and a comment in its catalogue's layout.
 inline ObservationItem fullRecord(int n)
@@ -130,6 +140,19 @@ inline Report reportWith(std::vector<ObservationItem> records)
     report.placeName = "Hachioji";
     report.observations = std::move(records);
     report.renumber();
+    return report;
+}
+
+// A report without a problem: the header, one site and one observer line,
+// three complete records, the first with a comment.
+inline Report completeReport()
+{
+    Report report = reportWith({completeRecord(1), completeRecord(2), completeRecord(3)});
+    report.emailAddress = "n.tanaka@example.jp";
+    report.representative = "N. Tanaka";
+    report.sites[0].setLongitudeDegrees("139");
+    report.observers[0].setName("N. Tanaka");
+    report.observations[0].put(columns::kCommentArea, "comment");
     return report;
 }
 
