@@ -146,40 +146,6 @@ TEST(ObservationPage, ChoicesWriteTheirCodeAndEntryZeroABlank)
     EXPECT_EQ(f.at(Field{60, 2}) + letter(f.list.siteSelector.colour()), " AR");
 }
 
-// The light level at entry 0 is required only for a gradual event timed by
-// video with photometry. Steps: a timing method 1 code (G V P S), remarks
-// entry 1 or 5, "c" a click on the photometry box, "L" light level entry 1.
-TEST(ObservationPage, LightLevelColourFollowsMethodRemarksAndPhotometry)
-{
-    const std::pair<std::string, std::string> cases[] = {  // steps, colour after each
-        // The light level is needed for a gradual event while the photometry
-        // fields are in use (G or V with the box ticked, or P), in whatever
-        // order the choices come; a method without photometry (S) never
-        // needs it.
-        {"1Gcc", "CRCR"}, {"Gc1c5", "CCCRC"}, {"V1c", "CRC"}, {"1Pc", "CRR"}, {"P1", "CR"},
-        {"1S", "CC"},     {"S1", "CC"},       {"G1Lc5", "CRFFF"}, {"LG", "FF"},
-    };
-    const std::string methods = " GVMSTEP";  // the entries of timing method 1
-    for (const auto& [steps, colours] : cases) {
-        Fixture f;
-        P& p = f.page;
-        p.reset();
-        std::string seen;
-        for (char step : steps) {
-            if (step == 'c')
-                p.photometry.click();
-            else if (step == 'L')
-                p.lightLevel.choose(1);
-            else if (step == '1' || step == '5')
-                p.remarks.choose(static_cast<std::size_t>(step - '0'));
-            else
-                p.timingMethod1.choose(methods.find(step));
-            seen += letter(p.lightLevel.colour());
-        }
-        EXPECT_EQ(seen, colours) << steps;
-    }
-}
-
 // Every code of timing method 1 presets the application, the personal
 // equation and the photometry fields; K is written like its neighbours.
 TEST(ObservationPage, TimingMethodOnePresets)
@@ -218,6 +184,9 @@ TEST(ObservationPage, TimingMethodOnePresets)
     }
 }
 
+// Unticking the box (G or V) sets the accuracy and takes the photometry
+// fields out of use, so a gradual event no longer needs its light level
+// (white to pale blue); P ticks it again.
 TEST(ObservationPage, PhotometryBoxUntickedSetsTheAccuracyAndPTicksItAgain)
 {
     for (auto [method, accuracy] : {std::pair{1u, "0.04 "}, std::pair{2u, "     "}}) {
@@ -225,15 +194,19 @@ TEST(ObservationPage, PhotometryBoxUntickedSetsTheAccuracyAndPTicksItAgain)
         P& p = f.page;
         p.accuracyWhole.enter("1");
         p.accuracyFraction.enter("5");
+        p.remarks.choose(1);
         p.timingMethod1.choose(method);
         const std::string expected = f.plus({{Field{38, 5}, accuracy}});
+        std::string lightLevel(1, letter(p.lightLevel.colour()));
         p.photometry.click();
         EXPECT_EQ(f.text(), expected) << method;
         EXPECT_FALSE(p.signalToNoiseUnits.enabled() || p.lightLevel.enabled() || p.videoUnit.enabled());
         EXPECT_EQ(p.videoUnit.index(), method == 1 ? 1u : 0u);
+        lightLevel += letter(p.lightLevel.colour());
         p.timingMethod1.choose(7);
         EXPECT_TRUE(p.photometry.checked() && p.signalToNoiseUnits.enabled() && p.videoUnit.enabled());
         EXPECT_EQ(p.videoUnit.index(), 3u);
+        EXPECT_EQ(lightLevel + letter(p.lightLevel.colour()), "RCR");
     }
 }
 
