@@ -186,7 +186,8 @@ TEST(ObservationPage, TimingMethodOnePresets)
 
 // Unticking the box (G or V) sets the accuracy and takes the photometry
 // fields out of use, so a gradual event no longer needs its light level
-// (white to pale blue); P ticks it again.
+// (white to pale blue, and back when ticked again, though nothing is put);
+// P ticks it again.
 TEST(ObservationPage, PhotometryBoxUntickedSetsTheAccuracyAndPTicksItAgain)
 {
     for (auto [method, accuracy] : {std::pair{1u, "0.04 "}, std::pair{2u, "     "}}) {
@@ -203,10 +204,13 @@ TEST(ObservationPage, PhotometryBoxUntickedSetsTheAccuracyAndPTicksItAgain)
         EXPECT_FALSE(p.signalToNoiseUnits.enabled() || p.lightLevel.enabled() || p.videoUnit.enabled());
         EXPECT_EQ(p.videoUnit.index(), method == 1 ? 1u : 0u);
         lightLevel += letter(p.lightLevel.colour());
+        p.photometry.click();
+        lightLevel += letter(p.lightLevel.colour());
+        p.photometry.click();
         p.timingMethod1.choose(7);
         EXPECT_TRUE(p.photometry.checked() && p.signalToNoiseUnits.enabled() && p.videoUnit.enabled());
         EXPECT_EQ(p.videoUnit.index(), 3u);
-        EXPECT_EQ(lightLevel + letter(p.lightLevel.colour()), "RCR");
+        EXPECT_EQ(lightLevel + letter(p.lightLevel.colour()), "RCRR");
     }
 }
 
