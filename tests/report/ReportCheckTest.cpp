@@ -95,8 +95,9 @@ TEST(ReportCheck, FindsEachProblemOfTheTextAtItsLineAndColumns)
         }
 }
 
-// The bytes a problem names: what is lost, or what stands in the columns.
-TEST(ReportCheck, NamesWhatIsLost)
+// The bytes a problem names: what is lost, or what stands in the columns. A
+// full report as written has no problem.
+TEST(ReportCheck, NamesWhatIsLostAndFindsNothingInAWrittenReport)
 {
     Lines lines = baseLines();
     lines[0] = "\xEF\xBB\xBF" + lines[0];
@@ -107,10 +108,6 @@ TEST(ReportCheck, NamesWhatIsLost)
         found.push_back(p.found);
     EXPECT_EQ(found, (std::vector<std::string>{"", "Place name     Hachioji", "Email address  second@example.jp",
                                                "\x88\x9F" "d"}));
-}
-
-TEST(ReportCheck, AWrittenFullReportHasNoProblem)
-{
     EXPECT_TRUE(checkReportText(buildReportText(test::fullReport(60))).empty());
 }
 

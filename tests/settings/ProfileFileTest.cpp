@@ -123,7 +123,9 @@ struct ProfileFileFailures : ::testing::Test {
     }
 };
 
-TEST_F(ProfileFileFailures, AFailedWriteOrRenameLeavesThePreviousFileAndNoTemporary)
+// A failed write or rename leaves the previous file and no temporary; a file
+// that cannot be read is never overwritten.
+TEST_F(ProfileFileFailures, AFailedWriteLeavesThePreviousFileAndAnUnreadableOneIsNeverOverwritten)
 {
     for (const std::map<std::string, std::string>& files : {std::map<std::string, std::string>{{path, before}}, {}})
         for (const char* failing : {"write", "rename"}) {
@@ -132,10 +134,8 @@ TEST_F(ProfileFileFailures, AFailedWriteOrRenameLeavesThePreviousFileAndNoTempor
             fs.fails = [failing](const test::FakeFileSystem::Call& call) { return call.op == failing; };
             expectRefused(profile.write("Page", "CurrentPage", "4"), files, true);
         }
-}
-
-TEST_F(ProfileFileFailures, AFileThatCannotBeReadIsNeverOverwritten)
-{
+    fs.files.clear();
+    fs.fails = [](const test::FakeFileSystem::Call&) { return false; };
     fs.unreadable.insert(path);
     EXPECT_EQ(profile.read("Page", "CurrentPage", "-"), "-");
     expectRefused(profile.write("Page", "CurrentPage", "4"), {}, false);

@@ -103,18 +103,17 @@ TEST_F(AppSettingsTest, WindowGeometryIsKeptInItsOwnSectionAndJunkReadsAsNoneRec
         EXPECT_EQ(loadWindowGeometry(profile), expected) << keys;
     }
     // The same keys in another section are not the window's.
-    fs.files[kIni] = "[Page]\nLeft=10\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n";
+    fs.files[kIni] = "[Page]\n" + sound;
     EXPECT_EQ(loadWindowGeometry(profile), std::nullopt);
-}
 
-TEST_F(AppSettingsTest, AWindowGeometryWriteThatFailsStopsThereAndSaysSo)
-{
+    // A write that fails stops there and says so: the two keys written before
+    // it stay, the rest are not written.
+    fs.files.clear();
     int writes = 0;
     fs.fails = [&writes](const test::FakeFileSystem::Call& call) { return call.op == "write" && ++writes == 3; };
     const FileResult result = saveWindowGeometry(profile, WindowGeometry{1, 2, 300, 400, false});
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.error.find(kIni), std::string::npos) << result.error;
-    // The two keys written before the failure stay; the rest are not written.
     EXPECT_EQ(profile.read("Window", "Left") + profile.read("Window", "Top") + profile.read("Window", "Width", "-")
                   + profile.read("Window", "Maximized", "-"),
               "12--");
