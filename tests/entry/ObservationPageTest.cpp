@@ -144,6 +144,14 @@ TEST(ObservationPage, ChoicesWriteTheirCodeAndEntryZeroABlank)
     EXPECT_EQ(std::pair(f.list.siteSelector.colour(), f.list.observerSelector.colour()), std::pair(F, F));
     f.list.siteSelector.choose(0);
     EXPECT_EQ(f.at(Field{60, 2}) + letter(f.list.siteSelector.colour()), " AR");
+    // Only a gradual event (remarks 1) keeps a duration.
+    f.page.remarks.choose(1);
+    f.page.durationWhole.enter("1");
+    f.page.durationFraction.enter("5");
+    EXPECT_EQ(f.at(Field{48, 5}), "1.5  ");
+    const std::string blanked = f.plus({{Field{48, 5}, "     "}, {kRemarks, "5"}});
+    f.page.remarks.choose(5);
+    EXPECT_EQ(f.text() + f.page.durationWhole.text() + f.page.durationFraction.text(), blanked);
 }
 
 // Every code of timing method 1 presets the application, the personal
@@ -212,21 +220,6 @@ TEST(ObservationPage, PhotometryBoxUntickedSetsTheAccuracyAndPTicksItAgain)
         EXPECT_EQ(p.videoUnit.index(), 3u);
         EXPECT_EQ(lightLevel + letter(p.lightLevel.colour()), "RCRR");
     }
-}
-
-// Only a gradual event keeps a duration.
-TEST(ObservationPage, RemarksOtherThanAGradualEventBlankTheDuration)
-{
-    Fixture f;
-    P& p = f.page;
-    p.remarks.choose(1);
-    p.durationWhole.enter("1");
-    p.durationFraction.enter("5");
-    EXPECT_EQ(f.at(Field{48, 5}), "1.5  ");
-    const std::string expected = f.plus({{Field{48, 5}, "     "}, {kRemarks, "5"}});
-    p.remarks.choose(5);
-    EXPECT_EQ(f.text(), expected);
-    EXPECT_EQ(p.durationWhole.text() + p.durationFraction.text(), "");
 }
 
 TEST(ObservationPage, CatalogueChangesKeepOrDropTheNumbers)
