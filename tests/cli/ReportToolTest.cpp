@@ -100,9 +100,15 @@ TEST(ReportTool, NormalizeWritesTheSavedFormAtomically)
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(dir.contents(), (Files{{"in.LOR", kNormalized}, {"in.LBK", kHandEdited}, {"out.LOR", kNormalized}}));
 
+    // Into a missing folder or onto a folder: refused, nothing written.
     result = run({"normalize", dir.path("in.LOR"), "-o", dir.path("missing/out.LOR")});
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(dir.contents().size(), 3u);
+    std::filesystem::create_directory(dir.path("out"));
+    result = run({"normalize", dir.path("in.LOR"), "-o", dir.path("out")});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find(dir.path("out") + " is a folder"), std::string::npos) << result.err;
+    EXPECT_EQ(dir.contents(), (Files{{"in.LOR", kNormalized}, {"in.LBK", kHandEdited}, {"out.LOR", kNormalized}, {"out", "/"}}));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path("out")));
 }
 
 TEST(ReportTool, NormalizeRefusesAThousandRecordReport)
@@ -146,19 +152,6 @@ TEST(ReportTool, NormalizeRefusesToDropTextUnlessForced)
     EXPECT_EQ(dir.contents(), (Files{{"in.LOR", test::crlf({"Place name     Tokyo", "", kSite, "", "OA", "", kRecord, "",
                                                               "", std::string(kMessageMarker), "    ", "    kept"})},
                                      {"in.LBK", bytes}}));
-}
-
-TEST(ReportTool, NormalizeIntoAFolderIsRefused)
-{
-    test::TempDir dir;
-    test::writeBytes(dir.path("in.LOR"), kHandEdited);
-    std::filesystem::create_directory(dir.path("out"));
-    const ToolRun result = run({"normalize", dir.path("in.LOR"), "-o", dir.path("out")});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_NE(result.err.find(dir.path("out") + " is a folder"), std::string::npos) << result.err;
-    EXPECT_TRUE(std::filesystem::is_directory(dir.path("out")));
-    EXPECT_TRUE(std::filesystem::is_empty(dir.path("out")));
-    EXPECT_FALSE(std::filesystem::exists(dir.path("out.LBK")));
 }
 
 TEST(ReportTool, BadArgumentsExitTwoAndHelpExitsZero)

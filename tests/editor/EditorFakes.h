@@ -98,15 +98,20 @@ public:
     void setText(const std::string& text) override { held = text; }
 };
 
-// A session over fakes, with its settings file in the fake file system.
+// A session over fakes, with its settings file in the fake file system;
+// `defaultFolder` is where the dialogs start while no folder is recorded.
 struct SessionFixture {
+    explicit SessionFixture(std::string defaultFolder = "/opt/selen")
+        : session{EditorSession::Ports{dialogs, clock, files, help, clipboard, settings, std::move(defaultFolder)}}
+    {
+    }
     FakeFileSystem files;
     FakeDialogs dialogs;
     FakeClock clock;
     FakeHelp help;
     FakeClipboard clipboard;
     ProfileFile settings{files, "/opt/selen/selen.ini"};
-    EditorSession session{EditorSession::Ports{dialogs, clock, files, help, clipboard, settings, "/opt/selen"}};
+    EditorSession session;
 };
 
 }  // namespace selen::test

@@ -62,8 +62,8 @@ struct Pages {
     }
 };
 
-class RegisteredEntriesTest : public ::testing::Test {
-protected:
+// The pages, the settings file and the registered entries over them.
+struct Session {
     FakeFileSystem fs;
     ProfileFile settings{fs, "/opt/selen/selen.ini"};
     Pages pages;
@@ -85,6 +85,8 @@ protected:
         entries.recallMethodSlot(slot);
     }
 };
+
+class RegisteredEntriesTest : public ::testing::Test, protected Session {};
 
 // One registered set, entered as a user would: the lists first (timing
 // method 1 may empty the personal equation), then the texts.
@@ -302,23 +304,19 @@ TEST(RegisteredEntriesFailure, WriteThatFailsStopsAtItsKey)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.notWritten);
-        FakeFileSystem fs;
+        Session s;
         int writes = 0;
-        fs.fails = [&](const FakeFileSystem::Call& call) { return call.op == "write" && ++writes == c.failingWrite; };
-        ProfileFile settings(fs, "/opt/selen/selen.ini");
-        Pages pages;
-        RegisteredEntries entries(settings, pages.header, pages.sites, pages.observation);
+        s.fs.fails = [&](const FakeFileSystem::Call& call) { return call.op == "write" && ++writes == c.failingWrite; };
         std::vector<std::string> errors;
-        entries.onWriteFailed = [&](const FileResult& r) { errors.push_back(r.error); };
-        c.store(entries);
+        s.entries.onWriteFailed = [&](const FileResult& r) { errors.push_back(r.error); };
+        c.store(s.entries);
         ASSERT_EQ(errors.size(), 1u);
         EXPECT_NE(errors[0].find("/opt/selen/selen.ini"), std::string::npos);
-        const std::string file = fs.files.count(settings.path()) ? fs.files[settings.path()] : "";
-        EXPECT_NE(file.find(c.written), std::string::npos);
-        EXPECT_EQ(file.find(c.notWritten), std::string::npos);
+        EXPECT_NE(s.file().find(c.written), std::string::npos);
+        EXPECT_EQ(s.file().find(c.notWritten), std::string::npos);
         EXPECT_EQ(writes, c.failingWrite);
-        EXPECT_EQ(fs.files.size(), c.failingWrite > 1 ? 1u : 0u);  // no temporary file left
-        EXPECT_EQ(entries.siteRegister.index() + entries.methodRegister.index(), 0u);
+        EXPECT_EQ(s.fs.files.size(), 1u);  // the file (empty when nothing was written), no temporary
+        EXPECT_EQ(s.entries.siteRegister.index() + s.entries.methodRegister.index(), 0u);
     }
 }
 

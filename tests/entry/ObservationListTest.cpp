@@ -1,22 +1,17 @@
 #include "entry/ObservationList.h"
 
+#include "../report/TestSupport.h"
 #include "report/ObservationCodeLists.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace selen {
 namespace {
 
 using namespace columns;
-using Puts = std::vector<std::pair<Field, std::string>>;
-
-ObservationItem record(const Puts& puts)
-{
-    ObservationItem item;
-    for (const auto& [field, value] : puts)
-        item.put(field, value);
-    return item;
-}
+using test::record;
 
 // A record told apart from the others by its star number.
 ObservationItem event(const std::string& star, const std::string& when = "20071224201510", const std::string& site = "A")
@@ -68,10 +63,11 @@ struct Fixture {
     std::vector<std::size_t> rows;
 };
 
-// The last record decides, and only its report columns 2-57 count.
-TEST(ObservationList, AddAppendsOnlyAfterANonBlankLastRecord)
+// The last record decides, and only its report columns 2-57 count; add and
+// copy stop at 999 records.
+TEST(ObservationList, AddAppendsOnlyAfterANonBlankLastRecordAndStopsAt999)
 {
-    const std::pair<Puts, bool> cases[] = {
+    const std::pair<test::FieldValues, bool> cases[] = {
         {{}, false}, {{{kYear, "2007"}}, true}, {{{Field{1, 1}, "2"}}, false}, {{{kTemperature, "-5"}}, true},
         {{{kTemperature, " -5"}}, false}, {{{kSite, "A"}, {kObserver, "B"}}, false}, {{{kCommentArea, "x"}}, false}};
     for (const auto& [last, adds] : cases) {
@@ -86,10 +82,7 @@ TEST(ObservationList, AddAppendsOnlyAfterANonBlankLastRecord)
     twice.list.add();
     twice.list.add();
     EXPECT_EQ(twice.list.size(), 2u);
-}
 
-TEST(ObservationList, AddAndCopyStopAt999Records)
-{
     Fixture f(events(998));
     f.list.add();
     f.list.putSelected(kYear, "2008");
@@ -130,53 +123,37 @@ TEST(ObservationList, CopyBlanksTheColumnsOfOneEventAndSelectsTheCopy)
     EXPECT_EQ(blankLast.list.size(), 2u);
 }
 
-TEST(ObservationList, RemoveKeepsThePositionOrTakesTheNewLast)
+// Remove keeps the position or takes the new last line. Move exchanges with
+// the neighbour: the selection follows the record, the fields are not
+// reloaded. Sort orders by time, a record without a date first, grouped by
+// site letters without regard to case if asked, and keeps the selected
+// record. Every record stays whole and is numbered again.
+TEST(ObservationList, RemoveMoveAndSortKeepRecordsWholeAndNumbered)
 {
-    const std::tuple<int, std::size_t, std::vector<std::string>, std::size_t> cases[] = {
-        {5, 4, {"1", "2", "3", "4"}, 3}, {5, 1, {"1", "3", "4", "5"}, 1}, {2, 0, {"2"}, 0}, {1, 0, {"1"}, 0}};
-    for (const auto& [count, selected, left, selectedAfter] : cases) {
-        Fixture f(events(count), selected);
-        f.list.removeSelected();
-        EXPECT_EQ(f.stars(), left) << count << " " << selected;
-        EXPECT_EQ(f.list.selected(), selectedAfter);
-        EXPECT_TRUE(f.numbered());
-        EXPECT_EQ(f.loads, count > 1 ? 1 : 0);
-    }
-}
-
-// The selection follows the record; the fields are not reloaded.
-TEST(ObservationList, MoveExchangesWithTheNeighbourAndKeepsTheNumbers)
-{
-    const std::tuple<std::size_t, bool, std::vector<std::string>, std::size_t> cases[] = {
-        {1, true, {"2", "1", "3"}, 0}, {0, true, {"1", "2", "3"}, 0},
-        {1, false, {"1", "3", "2"}, 2}, {2, false, {"1", "2", "3"}, 2}};
-    for (const auto& [selected, up, order, selectedAfter] : cases) {
-        Fixture f(events(3), selected);
-        up ? f.list.moveUp() : f.list.moveDown();
-        EXPECT_EQ(f.stars(), order) << selected << up;
-        EXPECT_EQ(f.list.selected(), selectedAfter);
-        EXPECT_TRUE(f.numbered());
-        EXPECT_EQ(f.loads, 0);
-    }
-}
-
-// By time, a record without a date first; site letters without regard to case.
-TEST(ObservationList, SortOrdersByTimeOptionallyGroupedBySite)
-{
-    const std::vector<ObservationItem> records = {
+    using Command = std::function<void(ObservationList&)>;
+    const Command remove = &ObservationList::removeSelected, up = &ObservationList::moveUp,
+                  down = &ObservationList::moveDown, byTime = [](ObservationList& l) { l.sort(false); },
+                  bySite = [](ObservationList& l) { l.sort(true); };
+    const std::vector<ObservationItem> dated = {
         event("1", "20071224201510", "B"), event("2", "20070303230000", "a"), event("3", "20071224181510", "A"),
         event("4", "20070101000000", "b"), record({{kObjectNumber, "5"}, {kSite, "B"}})};
-    const std::pair<bool, std::vector<std::string>> cases[] = {{false, {"5", "4", "2", "3", "1"}},
-                                                               {true, {"2", "3", "5", "4", "1"}}};
-    for (const auto& [bySite, order] : cases) {
-        Fixture f(records, 1);
-        f.list.sort(bySite);
-        EXPECT_EQ(f.stars(), order) << bySite;
-        EXPECT_EQ(f.list.selected(), 1u);
+    // command, records, selected, stars afterwards, selected afterwards, loads
+    const std::tuple<Command, std::vector<ObservationItem>, std::size_t, std::vector<std::string>, std::size_t, int>
+        cases[] = {
+            {remove, events(5), 4, {"1", "2", "3", "4"}, 3, 1}, {remove, events(5), 1, {"1", "3", "4", "5"}, 1, 1},
+            {remove, events(2), 0, {"2"}, 0, 1},                {remove, events(1), 0, {"1"}, 0, 0},
+            {up, events(3), 1, {"2", "1", "3"}, 0, 0},          {up, events(3), 0, {"1", "2", "3"}, 0, 0},
+            {down, events(3), 1, {"1", "3", "2"}, 2, 0},        {down, events(3), 2, {"1", "2", "3"}, 2, 0},
+            {byTime, dated, 1, {"5", "4", "2", "3", "1"}, 1, 1}, {bySite, dated, 1, {"2", "3", "5", "4", "1"}, 1, 1}};
+    for (const auto& [command, records, selected, stars, selectedAfter, loads] : cases) {
+        Fixture f(records, selected);
+        command(f.list);
+        EXPECT_EQ(f.stars(), stars) << testing::PrintToString(stars);
+        EXPECT_EQ(f.list.selected(), selectedAfter);
         EXPECT_TRUE(f.numbered());
-        EXPECT_EQ(f.loads, 1);
-        for (std::size_t i = 0; i < records.size(); ++i)
-            EXPECT_EQ(f.report.observations[i].text().substr(4), records[std::stoul(order[i]) - 1].text().substr(4));
+        EXPECT_EQ(f.loads, loads);
+        for (std::size_t i = 0; i < stars.size(); ++i)
+            EXPECT_EQ(f.report.observations[i].text().substr(4), records[std::stoul(stars[i]) - 1].text().substr(4));
     }
 }
 
@@ -201,7 +178,7 @@ TEST(ObservationList, PutSelectedWritesItsColumnsAndRepaintsOneRow)
 // entry that no longer exists falls back to entry 0.
 TEST(ObservationList, SelectorsFollowTheSiteAndObserverLines)
 {
-    Fixture f;
+    Fixture f(events(2), 1);
     f.report.sites = {SiteLine::fromText("TA"), SiteLine::create(1)};
     f.report.observers = {ObserverLine::fromText("OA  Short"), ObserverLine::fromText("OB" + std::string(60, 'x'))};
     f.list.refreshSelectors();
@@ -215,12 +192,8 @@ TEST(ObservationList, SelectorsFollowTheSiteAndObserverLines)
     f.list.refreshSelectors();
     EXPECT_EQ(f.list.siteSelector.index(), 0u);
     EXPECT_EQ(f.list.observerSelector.index(), 2u);
-}
 
-// A report read in: its sites are in the selector before its first record loads.
-TEST(ObservationList, ReplaceAllRefreshesTheSelectorsBeforeLoading)
-{
-    Fixture f(events(2), 1);
+    // A report read in: its sites are in the selector before its first record loads.
     std::size_t sitesAtLoad = 0;
     f.list.onLoadSelected = [&] { sitesAtLoad = f.list.siteSelector.lines().size(); };
     f.report.sites = {SiteLine::create(0), SiteLine::create(1), SiteLine::create(2)};

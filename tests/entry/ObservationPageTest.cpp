@@ -3,6 +3,8 @@
 #include "../report/TestSupport.h"
 #include "entry/ObservationList.h"
 #include "report/Cp932.h"
+#include "report/RecordRules.h"
+#include "report/ReportRules.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +34,27 @@ struct Fixture {
     // The selected record with `puts` written over it, every other column as it is.
     std::string plus(const Puts& puts) const { return test::record(puts, list.selectedRecord()).text(); }
     void open(std::vector<ObservationItem> records) { report.observations = std::move(records); list.replaceAll(); }
+    // Every control of the page and the two selectors by form name: its text,
+    // chosen entry or tick, then its colour as a letter.
+    std::map<std::string, std::string> shown() const
+    {
+        std::map<std::string, std::string> out;
+        const P& p = page;
+        for (const TextControl* t : {&p.year, &p.month, &p.day, &p.hour, &p.minute, &p.second, &p.fraction, &p.starNumber,
+                                     &p.gscRegion, &p.gscNumber, &p.asteroidNumber, &p.planetNumber, &p.wdsComponent,
+                                     &p.personalEquationWhole, &p.personalEquationFraction, &p.accuracyWhole,
+                                     &p.accuracyFraction, &p.signalToNoiseUnits, &p.signalToNoiseTenths,
+                                     &p.durationWhole, &p.durationFraction, &p.temperature, &p.comment})
+            out[t->formName()] = t->text() + "/" + letter(t->colour());
+        for (const ChoiceControl* c : {&p.phenomenon, &p.limb, &p.catalogue, &p.planet, &p.application, &p.timingMethod1,
+                                       &p.timingMethod2, &p.timeSource, &p.videoUnit, &p.certainty, &p.lightLevel,
+                                       &p.doubleStar, &p.stability, &p.transparency, &p.remarks, &list.siteSelector,
+                                       &list.observerSelector})
+            out[c->formName()] = std::to_string(c->index()) + "/" + letter(c->colour());
+        for (const CheckControl* b : {&p.graze, &p.photometry})
+            out[b->formName()] = (b->checked() ? "ticked/" : "unticked/") + std::string(1, letter(b->colour()));
+        return out;
+    }
     Report report = Report::fresh();
     ObservationList list{report};
     P page{list};
@@ -80,12 +103,6 @@ TEST(ObservationPage, TypedTextWritesOnlyItsOwnColumns)
         EXPECT_EQ(f.text(), expected);
         EXPECT_EQ(field.colour(), c.colour);
     }
-    Fixture f;  // today's date is typed into year, month and day at once
-    const std::string expected = f.plus({{Field{1, 8}, "20240705"}});
-    f.page.enterDate(2024, 7, 5);
-    EXPECT_EQ(f.text(), expected);
-    for (const TextControl* field : {&f.page.year, &f.page.month, &f.page.day})
-        EXPECT_EQ(field->colour(), F);
 }
 
 TEST(ObservationPage, ChoicesWriteTheirCodeAndEntryZeroABlank)
@@ -127,40 +144,14 @@ TEST(ObservationPage, ChoicesWriteTheirCodeAndEntryZeroABlank)
     EXPECT_EQ(std::pair(f.list.siteSelector.colour(), f.list.observerSelector.colour()), std::pair(F, F));
     f.list.siteSelector.choose(0);
     EXPECT_EQ(f.at(Field{60, 2}) + letter(f.list.siteSelector.colour()), " AR");
-}
-
-// The light level at entry 0 is required only for a gradual event timed by
-// video with photometry. Steps: a timing method 1 code (G V P S), remarks
-// entry 1 or 5, "c" a click on the photometry box, "L" light level entry 1.
-TEST(ObservationPage, LightLevelColourFollowsMethodRemarksAndPhotometry)
-{
-    const std::pair<std::string, std::string> cases[] = {  // steps, colour after each
-        // The light level is needed for a gradual event while the photometry
-        // fields are in use (G or V with the box ticked, or P), in whatever
-        // order the choices come; a method without photometry (S) never
-        // needs it.
-        {"1Gcc", "CRCR"}, {"Gc1c5", "CCCRC"}, {"V1c", "CRC"}, {"1Pc", "CRR"}, {"P1", "CR"},
-        {"1S", "CC"},     {"S1", "CC"},       {"G1Lc5", "CRFFF"}, {"LG", "FF"},
-    };
-    const std::string methods = " GVMSTEP";  // the entries of timing method 1
-    for (const auto& [steps, colours] : cases) {
-        Fixture f;
-        P& p = f.page;
-        p.reset();
-        std::string seen;
-        for (char step : steps) {
-            if (step == 'c')
-                p.photometry.click();
-            else if (step == 'L')
-                p.lightLevel.choose(1);
-            else if (step == '1' || step == '5')
-                p.remarks.choose(static_cast<std::size_t>(step - '0'));
-            else
-                p.timingMethod1.choose(methods.find(step));
-            seen += letter(p.lightLevel.colour());
-        }
-        EXPECT_EQ(seen, colours) << steps;
-    }
+    // Only a gradual event (remarks 1) keeps a duration.
+    f.page.remarks.choose(1);
+    f.page.durationWhole.enter("1");
+    f.page.durationFraction.enter("5");
+    EXPECT_EQ(f.at(Field{48, 5}), "1.5  ");
+    const std::string blanked = f.plus({{Field{48, 5}, "     "}, {kRemarks, "5"}});
+    f.page.remarks.choose(5);
+    EXPECT_EQ(f.text() + f.page.durationWhole.text() + f.page.durationFraction.text(), blanked);
 }
 
 // Every code of timing method 1 presets the application, the personal
@@ -201,6 +192,10 @@ TEST(ObservationPage, TimingMethodOnePresets)
     }
 }
 
+// Unticking the box (G or V) sets the accuracy and takes the photometry
+// fields out of use, so a gradual event no longer needs its light level
+// (white to pale blue, and back when ticked again, though nothing is put);
+// P ticks it again.
 TEST(ObservationPage, PhotometryBoxUntickedSetsTheAccuracyAndPTicksItAgain)
 {
     for (auto [method, accuracy] : {std::pair{1u, "0.04 "}, std::pair{2u, "     "}}) {
@@ -208,32 +203,23 @@ TEST(ObservationPage, PhotometryBoxUntickedSetsTheAccuracyAndPTicksItAgain)
         P& p = f.page;
         p.accuracyWhole.enter("1");
         p.accuracyFraction.enter("5");
+        p.remarks.choose(1);
         p.timingMethod1.choose(method);
         const std::string expected = f.plus({{Field{38, 5}, accuracy}});
+        std::string lightLevel(1, letter(p.lightLevel.colour()));
         p.photometry.click();
         EXPECT_EQ(f.text(), expected) << method;
         EXPECT_FALSE(p.signalToNoiseUnits.enabled() || p.lightLevel.enabled() || p.videoUnit.enabled());
         EXPECT_EQ(p.videoUnit.index(), method == 1 ? 1u : 0u);
+        lightLevel += letter(p.lightLevel.colour());
+        p.photometry.click();
+        lightLevel += letter(p.lightLevel.colour());
+        p.photometry.click();
         p.timingMethod1.choose(7);
         EXPECT_TRUE(p.photometry.checked() && p.signalToNoiseUnits.enabled() && p.videoUnit.enabled());
         EXPECT_EQ(p.videoUnit.index(), 3u);
+        EXPECT_EQ(lightLevel + letter(p.lightLevel.colour()), "RCRR");
     }
-}
-
-TEST(ObservationPage, RemarksMakeTheDurationRequiredOrBlankIt)
-{
-    Fixture f;
-    P& p = f.page;
-    p.remarks.choose(1);
-    EXPECT_EQ(std::pair(p.durationWhole.colour(), p.durationFraction.colour()), std::pair(R, R));
-    p.durationWhole.enter("1");
-    p.durationFraction.enter("5");
-    EXPECT_EQ(f.at(Field{48, 5}), "1.5  ");
-    const std::string expected = f.plus({{Field{48, 5}, "     "}, {kRemarks, "5"}});
-    p.remarks.choose(5);
-    EXPECT_EQ(f.text(), expected);
-    EXPECT_EQ(p.durationWhole.text() + p.durationFraction.text(), "");
-    EXPECT_EQ(std::pair(p.durationWhole.colour(), p.durationFraction.colour()), std::pair(C, C));
 }
 
 TEST(ObservationPage, CatalogueChangesKeepOrDropTheNumbers)
@@ -427,32 +413,51 @@ TEST(ObservationPage, LoadingShowsEveryColumnAndColoursEveryField)
     f.report.sites.push_back(SiteLine::create(1));
     f.report.observers.push_back(ObserverLine::create(1));
     f.open({full, test::record({{kRemarks, "1"}}), ObservationItem()});
-    P& p = f.page;
-    std::map<std::string, std::string> shown;
-    auto show = [&] {
-        for (const TextControl* t : {&p.year, &p.month, &p.day, &p.hour, &p.minute, &p.second, &p.fraction, &p.starNumber,
-                                     &p.gscRegion, &p.gscNumber, &p.asteroidNumber, &p.planetNumber, &p.wdsComponent,
-                                     &p.personalEquationWhole, &p.personalEquationFraction, &p.accuracyWhole,
-                                     &p.accuracyFraction, &p.signalToNoiseUnits, &p.signalToNoiseTenths,
-                                     &p.durationWhole, &p.durationFraction, &p.temperature, &p.comment})
-            shown[t->formName()] = t->text() + "/" + letter(t->colour());
-        for (const ChoiceControl* c : {&p.phenomenon, &p.limb, &p.catalogue, &p.planet, &p.application, &p.timingMethod1,
-                                       &p.timingMethod2, &p.timeSource, &p.videoUnit, &p.certainty, &p.lightLevel,
-                                       &p.doubleStar, &p.stability, &p.transparency, &p.remarks, &f.list.siteSelector,
-                                       &f.list.observerSelector})
-            shown[c->formName()] = std::to_string(c->index()) + "/" + letter(c->colour());
-        for (const CheckControl* b : {&p.graze, &p.photometry})
-            shown[b->formName()] = (b->checked() ? "ticked/" : "unticked/") + std::string(1, letter(b->colour()));
-    };
     for (std::size_t record : {0, 1, 0}) {
         f.list.select(record);
-        show();
+        const auto shown = f.shown();
         EXPECT_EQ(shown.size(), std::size(rows));
         for (const auto& [control, fullRecord, gradual] : rows)
-            EXPECT_EQ(shown[control], record == 0 ? fullRecord : gradual) << control << " of record " << record + 1;
+            EXPECT_EQ(shown.at(control), record == 0 ? fullRecord : gradual) << control << " of record " << record + 1;
     }
     f.list.select(2);  // remarks 0: the empty duration is conditional again
-    EXPECT_EQ(std::pair(p.durationWhole.colour(), p.durationFraction.colour()), std::pair(C, C));
+    EXPECT_EQ(std::pair(f.page.durationWhole.colour(), f.page.durationFraction.colour()), std::pair(C, C));
+}
+
+// The colours and the report's problems agree: a field shown white is a
+// listed "required and missing" problem, a field shown pale blue never is,
+// for records of every catalogue, method and remark, each whole and then
+// with one field's columns blanked at a time.
+TEST(ObservationPage, AWhiteFieldIsAListedProblemAndAPaleBlueOneNever)
+{
+    std::vector<ObservationItem> records;
+    for (int n = 0; n < 24; ++n) {  // 24 x 40 records: within the 999 a report holds
+        const ObservationItem whole = test::record({{kSite, "A"}, {kObserver, "A"}}, test::fullRecord(n));
+        records.push_back(whole);
+        for (const FieldInfo& info : allFields())
+            records.push_back(test::record({{info.columns, ""}}, whole));
+    }
+    Fixture f;
+    f.open(records);
+    ASSERT_TRUE(f.page.photometry.checked());  // as the page starts
+    const std::vector<Problem> problems = checkReport(f.report, RuleContext{});
+    std::size_t white = 0, filled = 0;
+    for (std::size_t row = 0; row < records.size(); ++row) {
+        f.list.select(row);
+        const auto shown = f.shown();
+        for (const FieldInfo& info : allFields()) {
+            const char colour = shown.at(std::string(info.formName)).back();
+            const bool listed = std::any_of(problems.begin(), problems.end(), [&](const Problem& p) {
+                return p.record == row + 1 && p.code == ProblemCode::RequiredMissing && p.field == info.id;
+            });
+            EXPECT_EQ(colour == 'R', listed) << "record " << row + 1 << ", field " << info.name;
+            white += colour == 'R';
+            filled += colour == 'F';
+        }
+    }
+    // Both kinds were met often, so the agreement says something.
+    EXPECT_GT(white, 250u);
+    EXPECT_GT(filled, 2500u);
 }
 
 // Loading timing method 1 sets the photometry states as choosing it would;

@@ -235,7 +235,7 @@ TEST(SitesPage, AddingLettersLinesAndStopsAt52)
     EXPECT_EQ(f.listChanges, 2 * 51);  // 52 observers too
 }
 
-TEST(SitesPage, MovingExchangesTextsAndDeletingReletters)
+TEST(SitesPage, MovingExchangesTextsAndDeletingAndSortingReletter)
 {
     Fixture f;
     f.page.deleteSite();  // the only line
@@ -261,12 +261,10 @@ TEST(SitesPage, MovingExchangesTextsAndDeletingReletters)
     EXPECT_EQ(f.lines(), padded("TA  N     10", 53) + "|" + padded("OA  A. Alpha", 75) + "|");
     EXPECT_EQ(f.page.observerName.text(), "A. Alpha");
     EXPECT_EQ(f.listChanges, 6);  // the read, two moves and three deletions: none for a step that did nothing
-}
 
-// Short lines, as a hand-edited report holds them, sort whole.
-TEST(SitesPage, SortKeepsLinesWholeAndTheSelectedRecord)
-{
-    Fixture f;
+    // Short lines, as a hand-edited report holds them, sort whole; the
+    // selected line stays selected.
+    f.listChanges = 0;
     const std::string sites[] = {padded("TA  R     20   200", 20) + "+135 5", "TB  N",
                                  padded("TC  C     30", 20) + "-  5", padded("TD  O", 20) + "+ 35",
                                  padded("TE  R", 20) + "+  9 1 2.3  +35"};

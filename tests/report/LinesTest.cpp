@@ -14,7 +14,7 @@ using test::repeat;
 
 const std::string kA = cp932::fixed("亜");  // 0x88 0x9F: its trail byte is in the lead-byte range
 
-TEST(ObservationItem, PutsStayInTheirColumnsAndLinesAreCutWithoutHalfCharacters)
+TEST(ObservationItem, PutsStayInTheirColumnsLinesAreCutWholeAndOnly1600To2200AreYears)
 {
     ObservationItem item;
     EXPECT_EQ(item.text(), std::string(65, ' ') + "/" + std::string(55, ' '));
@@ -59,14 +59,11 @@ TEST(ObservationItem, PutsStayInTheirColumnsAndLinesAreCutWithoutHalfCharacters)
         EXPECT_EQ(ObservationItem::fromReportLine(line).text(), expected) << leadAt;
     }
     EXPECT_EQ(ObservationItem::fromReportLine("2024"), test::record({{columns::kYear, "2024"}}));
-}
 
-// Saving passes only the years the reader takes back as records.
-TEST(ObservationItem, YearTestPassesOnly1600To2200)
-{
-    const std::pair<std::string, bool> cases[] = {{"1600", true}, {"2200", true}, {"1599", false}, {"2201", false},
+    // Saving passes only the years the reader takes back as records.
+    const std::pair<std::string, bool> years[] = {{"1600", true}, {"2200", true}, {"1599", false}, {"2201", false},
                                                   {"", false},     {"0", false},    {"202", false},  {"9999", false}};
-    for (const auto& [year, valid] : cases) {
+    for (const auto& [year, valid] : years) {
         SCOPED_TRACE(year);
         ObservationItem item = test::plainRecord(1, test::right(year, 4));
         EXPECT_EQ(item.hasValidYear(), valid);

@@ -26,23 +26,6 @@ std::vector<Found> check(const Report& report, const RuleContext& context)
     return found;
 }
 
-// Three records with every field they need, one site and one observer line.
-Report completeReport()
-{
-    using namespace columns;
-    Report report = test::reportWith({});
-    report.emailAddress = "n.tanaka@example.jp";
-    report.representative = "N. Tanaka";
-    report.sites[0].setLongitudeDegrees("139");
-    report.observers[0].setName("N. Tanaka");
-    for (int n = 1; n <= 3; ++n)
-        report.observations.push_back(test::record({{kSecondPoint, "."}, {kSecondFraction, "5"}, {kAccuracyWhole, "0"},
-                                                    {kAccuracyPoint, "."}, {kAccuracyFraction, "04"}},
-                                                   test::plainRecord(n)));
-    report.renumber();
-    return report;
-}
-
 void put(Report& report, std::size_t record, columns::Field field, std::string_view value)
 {
     report.observations[record - 1].put(field, value);
@@ -109,7 +92,7 @@ TEST(ReportRules, FindsEachProblemOfTheReportAsHeld)
          {{RequiredMissing, 1, 1, 0, 0, F::Year, 1, 4, ""}}},
     };
     for (const auto& [name, edit, context, expected] : cases) {
-        Report report = completeReport();
+        Report report = test::completeReport();
         edit(report);
         EXPECT_EQ(check(report, context), expected) << name;
     }
@@ -117,7 +100,7 @@ TEST(ReportRules, FindsEachProblemOfTheReportAsHeld)
 
 TEST(ReportRules, ProblemsComeInPageOrderAndOnlyTheReadersLoseText)
 {
-    Report report = completeReport();
+    Report report = test::completeReport();
     report.placeName.clear();
     report.observers[0].setName("\x88\x9F");
     report.observations[0].put(columns::kMinute, "");

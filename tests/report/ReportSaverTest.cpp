@@ -98,8 +98,6 @@ const SaveCase kSaveCases[] = {
     // The save is done; only the older backup's hidden copy stays.
     {"OlderBackupCannotBeDeleted", kLor, kBoth, on("remove", "", kAside), Status::Saved,
      {{kLor, kNew}, {kLbk, kOld}, {kAside, kBak}}, {}},
-    {"DotInFolderName", "dir.v2/report", {{"dir.v2/report", kOld}}, never, Status::Saved,
-     {{"dir.v2/report", kNew}, {"dir.v2/report.LBK", kOld}}, {}},
     {"SavingAsTheBackupName", "d/x.LBK", {{"d/x.LBK", kOld}, {"d/x.LOR", kBak}}, never, Status::Saved,
      {{"d/x.LBK", kNew}, {"d/x.LOR", kBak}}, {"d/x.LBK"}},
     {"SavingAsTheBackupNameLowerCase", "d/x.lbk", {{"d/x.lbk", kOld}}, never, Status::Saved, {{"d/x.lbk", kNew}},
@@ -146,20 +144,12 @@ TEST_P(SaveFaults, PreviousReportAndBackupSurviveEveryFailure)
 INSTANTIATE_TEST_SUITE_P(Cases, SaveFaults, testing::ValuesIn(kSaveCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Every entry of `folder`: a link as "-> target", a folder as "/", a file as its bytes.
-Files entries(const std::string& folder)
+// A save on the real disk of `bytes` as `name` in `dir`.
+SaveOutcome saveOnDisk(const test::TempDir& dir, const std::string& name, const std::string& bytes = kNew)
 {
-    Files found;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        const std::string name = entry.path().filename().string();
-        if (entry.is_symlink())
-            found[name] = "-> " + std::filesystem::read_symlink(entry.path()).string();
-        else if (entry.is_directory())
-            found[name] = "/";
-        else
-            found[name] = test::readBytes(entry.path());
-    }
-    return found;
+    PosixFileSystem fs;
+    RecordingQuestions questions;
+    return saveReportFile(fs, questions, dir.path(name), bytes);
 }
 
 // A file-size limit makes the real write fail half-way. The child starts with
@@ -180,16 +170,14 @@ TEST(ReportSaverOnDisk, AFileSizeLimitFailsTheSaveInsteadOfKillingTheProgram)
         limit.rlim_cur = 1024;
         if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
             _exit(3);
-        PosixFileSystem fs;
-        RecordingQuestions questions;
-        const SaveOutcome outcome = saveReportFile(fs, questions, dir.path("r.LOR"), kNew);
+        const SaveOutcome outcome = saveOnDisk(dir, "r.LOR");
         _exit(outcome.status != Status::Failed ? 1 : outcome.error.find("File too large") == std::string::npos ? 2 : 0);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: not a failed save, 2: not \"File too large\", 3: no limit";
-    EXPECT_EQ(entries(dir.path()), (Files{{"r.LOR", kOld}, {"r.LBK", kBak}}));
+    EXPECT_EQ(dir.contents(), (Files{{"r.LOR", kOld}, {"r.LBK", kBak}}));
 }
 
 // A link planted at the temporary name is left alone and never written
@@ -201,19 +189,17 @@ TEST(ReportSaverOnDisk, APlantedLinkAtTheTemporaryNameIsNotFollowed)
     test::writeBytes(dir.path("victim"), "not yours\n");
     std::filesystem::create_symlink("victim", dir.path(".selen-new-1"));
     std::filesystem::create_symlink("made-through-link", dir.path(".selen-new-2"));
-    PosixFileSystem fs;
-    RecordingQuestions questions;
-    EXPECT_EQ(saveReportFile(fs, questions, dir.path("r.LOR"), kNew).status, Status::Saved);
-    EXPECT_EQ(entries(dir.path()), (Files{{"r.LOR", kNew}, {"r.LBK", kOld}, {"victim", "not yours\n"},
-                                          {".selen-new-1", "-> victim"}, {".selen-new-2", "-> made-through-link"}}));
+    EXPECT_EQ(saveOnDisk(dir, "r.LOR").status, Status::Saved);
+    EXPECT_EQ(dir.contents(), (Files{{"r.LOR", kNew}, {"r.LBK", kOld}, {"victim", "not yours\n"},
+                                     {".selen-new-1", "-> victim"}, {".selen-new-2", "-> made-through-link"}}));
 
     // The port itself refuses an existing name of any kind.
     for (const char* name : {".selen-new-1", ".selen-new-2", "victim"}) {
-        const FileResult created = fs.createFile(dir.path(name), kNew, std::nullopt);
+        const FileResult created = PosixFileSystem().createFile(dir.path(name), kNew, std::nullopt);
         EXPECT_FALSE(created.ok) << name;
         EXPECT_NE(created.error.find("File exists"), std::string::npos) << created.error;
     }
-    EXPECT_EQ(entries(dir.path()).size(), 5u);
+    EXPECT_EQ(dir.contents().size(), 5u);
     EXPECT_EQ(test::readBytes(dir.path("victim")), "not yours\n");
 }
 
@@ -223,36 +209,29 @@ TEST(ReportSaverOnDisk, AReportNameOfTheLongestLengthSaves)
 {
     test::TempDir dir;
     const std::string stem(251, 'n');
-    PosixFileSystem fs;
-    RecordingQuestions questions;
-    ASSERT_EQ(saveReportFile(fs, questions, dir.path(stem + ".LOR"), kOld).status, Status::Saved);
-    const SaveOutcome again = saveReportFile(fs, questions, dir.path(stem + ".LOR"), kNew);
+    ASSERT_EQ(saveOnDisk(dir, stem + ".LOR", kOld).status, Status::Saved);
+    const SaveOutcome again = saveOnDisk(dir, stem + ".LOR");
     EXPECT_EQ(again.status, Status::Saved) << again.error;
-    EXPECT_EQ(entries(dir.path()), (Files{{stem + ".LOR", kNew}, {stem + ".LBK", kOld}}));
+    EXPECT_EQ(dir.contents(), (Files{{stem + ".LOR", kNew}, {stem + ".LBK", kOld}}));
 }
 
+// The replaced report keeps its permissions; a new one (0) gets the usual
+// bits of a new file.
 TEST(ReportSaverOnDisk, TheReplacedReportKeepsItsPermissions)
 {
     const mode_t savedMask = umask(022);
-    for (unsigned bits : {0600u, 0640u, 0664u, 0400u}) {
+    for (unsigned bits : {0600u, 0640u, 0664u, 0400u, 0u}) {
         test::TempDir dir;
-        test::writeBytes(dir.path("r.LOR"), kOld);
-        ASSERT_EQ(chmod(dir.path("r.LOR").c_str(), bits), 0);
-        PosixFileSystem fs;
-        RecordingQuestions questions;
-        ASSERT_EQ(saveReportFile(fs, questions, dir.path("r.LOR"), kNew).status, Status::Saved);
+        if (bits != 0) {
+            test::writeBytes(dir.path("r.LOR"), kOld);
+            ASSERT_EQ(chmod(dir.path("r.LOR").c_str(), bits), 0);
+        }
+        ASSERT_EQ(saveOnDisk(dir, "r.LOR").status, Status::Saved);
         struct stat info {};
         ASSERT_EQ(stat(dir.path("r.LOR").c_str(), &info), 0);
-        EXPECT_EQ(info.st_mode & 0777, bits) << std::oct << bits;
+        EXPECT_EQ(info.st_mode & 0777, bits != 0 ? bits : 0644u) << std::oct << bits;
         EXPECT_EQ(test::readBytes(dir.path("r.LOR")), kNew);
     }
-    test::TempDir dir;  // a new report gets the usual bits of a new file
-    PosixFileSystem fs;
-    RecordingQuestions questions;
-    ASSERT_EQ(saveReportFile(fs, questions, dir.path("new.LOR"), kNew).status, Status::Saved);
-    struct stat info {};
-    ASSERT_EQ(stat(dir.path("new.LOR").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0644u);
     umask(savedMask);
 }
 
@@ -273,8 +252,8 @@ TEST(ReportSaverOnDisk, SavingOverALinkSavesTheFileItNames)
         const SaveOutcome outcome = saveReportFile(fs, questions, dir.path(chosen), kNew);
         EXPECT_EQ(outcome.status, Status::Saved) << chosen << ": " << outcome.error;
         EXPECT_EQ(questions.asked, std::vector<std::string>{dir.path(chosen)});
-        EXPECT_EQ(entries(dir.path("real")), (Files{{"r.LOR", kNew}, {"r.LBK", kOld}})) << chosen;
-        EXPECT_EQ(entries(dir.path()), (Files{{"real", "/"}, {"link.LOR", "-> real/r.LOR"},
+        EXPECT_EQ(dir.contents("real"), (Files{{"r.LOR", kNew}, {"r.LBK", kOld}})) << chosen;
+        EXPECT_EQ(dir.contents(), (Files{{"real", "/"}, {"link.LOR", "-> real/r.LOR"},
                                               {"chain.LOR", "-> link.LOR"},
                                               {"absolute.LOR", "-> " + dir.path("real/r.LOR")}}))
             << chosen;

@@ -67,6 +67,16 @@ inline ObservationItem plainRecord(int n, std::string year = "2024")
                    {kSkyStability, "1"}, {kSkyTransparency, "2"}, {kSite, "A"}, {kObserver, "A"}});
 }
 
+// A record with every field it needs: plainRecord with the fraction of the
+// second and the accuracy.
+inline ObservationItem completeRecord(int n)
+{
+    using namespace columns;
+    return record({{kSecondPoint, "."}, {kSecondFraction, "5"}, {kAccuracyWhole, "0"}, {kAccuracyPoint, "."},
+                   {kAccuracyFraction, "04"}},
+                  plainRecord(n));
+}
+
 // Every column of the line filled with codes from the lists, the catalogue
 // cycling through R S X U A P, and a comment in its catalogue's layout.
 inline ObservationItem fullRecord(int n)
@@ -133,6 +143,19 @@ inline Report reportWith(std::vector<ObservationItem> records)
     return report;
 }
 
+// A report without a problem: the header, one site and one observer line,
+// three complete records, the first with a comment.
+inline Report completeReport()
+{
+    Report report = reportWith({completeRecord(1), completeRecord(2), completeRecord(3)});
+    report.emailAddress = "n.tanaka@example.jp";
+    report.representative = "N. Tanaka";
+    report.sites[0].setLongitudeDegrees("139");
+    report.observers[0].setName("N. Tanaka");
+    report.observations[0].put(columns::kCommentArea, "comment");
+    return report;
+}
+
 // A fresh folder under the system's temporary folder, removed afterwards.
 class TempDir {
 public:
@@ -144,12 +167,17 @@ public:
     ~TempDir() { std::filesystem::remove_all(path_, ignored_); }
     std::string path(const std::string& name = "") const { return path_ + "/" + name; }
 
-    // Every entry of the folder with its bytes.
-    std::map<std::string, std::string> contents() const
+    // Every entry of the folder (or of its subfolder `sub`): a file with its
+    // bytes, a link as "-> target", a folder as "/".
+    std::map<std::string, std::string> contents(const std::string& sub = "") const
     {
         std::map<std::string, std::string> found;
-        for (const auto& entry : std::filesystem::directory_iterator(path_))
-            found[entry.path().filename().string()] = readBytes(entry.path());
+        for (const auto& entry : std::filesystem::directory_iterator(path(sub))) {
+            std::string& shown = found[entry.path().filename().string()];
+            shown = entry.is_symlink()     ? "-> " + std::filesystem::read_symlink(entry.path()).string()
+                    : entry.is_directory() ? "/"
+                                           : readBytes(entry.path());
+        }
         return found;
     }
 

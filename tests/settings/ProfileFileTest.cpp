@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 namespace selen {
 namespace {
 
@@ -93,21 +91,17 @@ TEST_P(ProfileFileTest, AMissingFileGivesTheFallbackAndAHandEditedOneReadsAsAPer
     }
 }
 
-TEST_P(ProfileFileTest, AnyBytesAreReadWithoutHarmAndAWriteThenHolds)
+// A file padded with NULs after a crash, or one that starts with a UTF-8
+// signature, reads as written, and a write then holds (any other bytes: the
+// settings-file fuzz target).
+TEST_P(ProfileFileTest, APaddedOrSignedFileReadsAndAWriteThenHolds)
 {
-    std::mt19937 random(20240315);
-    const std::string likely("[]=;# \t\r\n\0\x81\x93xP", 15);
-    for (int round = 0; round < 150; ++round) {
-        std::string bytes(random() % 400, ' ');
-        for (char& c : bytes)
-            c = random() % 2 ? likely[random() % likely.size()] : static_cast<char>(random());
-        if (round < 2)  // a file padded after a crash; a file with a UTF-8 signature
-            bytes = (round == 0 ? std::string(512, '\0') + "\n" : "\xEF\xBB\xBF") + std::string("[Page]\nCurrentPage=1\n");
-        handEdit(bytes);
-        const std::string before = profile.read("Page", "CurrentPage");
-        EXPECT_TRUE(round >= 2 || before == "1") << before;
+    for (const std::string& page : {std::string(512, '\0') + "\n[Page]\nCurrentPage=1\n",
+                                    std::string("\xEF\xBB\xBF[Page]\nCurrentPage=1\n")}) {
+        handEdit(page);
+        EXPECT_EQ(profile.read("Page", "CurrentPage"), "1");
         ASSERT_TRUE(profile.write("Page", "CurrentPage", "2"));
-        ASSERT_EQ(profile.read("Page", "CurrentPage"), "2") << "round " << round;
+        EXPECT_EQ(profile.read("Page", "CurrentPage"), "2");
     }
 }
 
@@ -129,7 +123,9 @@ struct ProfileFileFailures : ::testing::Test {
     }
 };
 
-TEST_F(ProfileFileFailures, AFailedWriteOrRenameLeavesThePreviousFileAndNoTemporary)
+// A failed write or rename leaves the previous file and no temporary; a file
+// that cannot be read is never overwritten.
+TEST_F(ProfileFileFailures, AFailedWriteLeavesThePreviousFileAndAnUnreadableOneIsNeverOverwritten)
 {
     for (const std::map<std::string, std::string>& files : {std::map<std::string, std::string>{{path, before}}, {}})
         for (const char* failing : {"write", "rename"}) {
@@ -138,10 +134,8 @@ TEST_F(ProfileFileFailures, AFailedWriteOrRenameLeavesThePreviousFileAndNoTempor
             fs.fails = [failing](const test::FakeFileSystem::Call& call) { return call.op == failing; };
             expectRefused(profile.write("Page", "CurrentPage", "4"), files, true);
         }
-}
-
-TEST_F(ProfileFileFailures, AFileThatCannotBeReadIsNeverOverwritten)
-{
+    fs.files.clear();
+    fs.fails = [](const test::FakeFileSystem::Call&) { return false; };
     fs.unreadable.insert(path);
     EXPECT_EQ(profile.read("Page", "CurrentPage", "-"), "-");
     expectRefused(profile.write("Page", "CurrentPage", "4"), {}, false);

@@ -82,49 +82,41 @@ TEST_F(AppSettingsTest, WindowGeometryIsKeptInItsOwnSectionAndJunkReadsAsNoneRec
     EXPECT_EQ(loadWindowGeometry(profile), (WindowGeometry{0, 0, 1024, 640, false}));
     EXPECT_EQ(restoreCurrentPage(profile), 3);
 
-    // Read back only whole and sound; anything else is none recorded.
-    const std::pair<const char*, std::optional<WindowGeometry>> cases[] = {
-        {"Left=10\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n", WindowGeometry{10, 20, 800, 600, false}},
-        {"left= 10 \nTOP=20\nwidth=800\nheight=600\nmaximized=1\n", WindowGeometry{10, 20, 800, 600, true}},
-        {"Left=-100000\nTop=100000\nWidth=100000\nHeight=1\nMaximized=0\n",
-         WindowGeometry{-100000, 100000, 100000, 1, false}},
-        {"Top=20\nWidth=800\nHeight=600\nMaximized=0\n", std::nullopt},  // a key missing
-        {"Left=10\nTop=20\nWidth=800\nHeight=600\n", std::nullopt},
-        {"Left=\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n", std::nullopt},
-        {"Left=10px\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n", std::nullopt},
-        {"Left=1e3\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n", std::nullopt},
-        {"Left=+10\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n", std::nullopt},
-        {"Left=--10\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n", std::nullopt},
-        {"Left=-\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n", std::nullopt},
-        {"Left=10\nTop=20\nWidth=0\nHeight=600\nMaximized=0\n", std::nullopt},
-        {"Left=10\nTop=20\nWidth=800\nHeight=-600\nMaximized=0\n", std::nullopt},
-        {"Left=10\nTop=20\nWidth=100001\nHeight=600\nMaximized=0\n", std::nullopt},
-        {"Left=10\nTop=20\nWidth=800\nHeight=99999999999999999999\nMaximized=0\n", std::nullopt},
-        {"Left=10\nTop=20\nWidth=800.5\nHeight=600\nMaximized=0\n", std::nullopt},
-        {"Left=10\nTop=20\nWidth=800\nHeight=600\nMaximized=yes\n", std::nullopt},
-        {"Left=10\nTop=20\nWidth=800\nHeight=600\nMaximized=2\n", std::nullopt},
-    };
-    for (const auto& [keys, expected] : cases) {
-        fs.files[kIni] = std::string("[Window]\n") + keys;
+    // Read back only whole and sound: `sound` with one line replaced, and
+    // anything else is none recorded.
+    const std::string sound = "Left=10\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n";
+    const std::pair<std::string, std::string> junk[] = {
+        {"Left=10\n", ""}, {"Maximized=0\n", ""}, {"Left=10", "Left="}, {"Left=10", "Left=10px"}, {"Left=10", "Left=1e3"},
+        {"Left=10", "Left=+10"}, {"Left=10", "Left=--10"}, {"Left=10", "Left=-"}, {"Width=800", "Width=0"},
+        {"Height=600", "Height=-600"}, {"Width=800", "Width=100001"}, {"Height=600", "Height=99999999999999999999"},
+        {"Width=800", "Width=800.5"}, {"Maximized=0", "Maximized=yes"}, {"Maximized=0", "Maximized=2"}};
+    for (const auto& [line, replacement] : junk) {
+        fs.files[kIni] = "[Window]\n" + std::string(sound).replace(sound.find(line), line.size(), replacement);
+        EXPECT_EQ(loadWindowGeometry(profile), std::nullopt) << fs.files[kIni];
+    }
+    const std::pair<std::string, WindowGeometry> read[] = {
+        {sound, {10, 20, 800, 600, false}},
+        {"left= 10 \nTOP=20\nwidth=800\nheight=600\nmaximized=1\n", {10, 20, 800, 600, true}},
+        {"Left=-100000\nTop=100000\nWidth=100000\nHeight=1\nMaximized=0\n", {-100000, 100000, 100000, 1, false}}};
+    for (const auto& [keys, expected] : read) {
+        fs.files[kIni] = "[Window]\n" + keys;
         EXPECT_EQ(loadWindowGeometry(profile), expected) << keys;
     }
     // The same keys in another section are not the window's.
-    fs.files[kIni] = "[Page]\nLeft=10\nTop=20\nWidth=800\nHeight=600\nMaximized=0\n";
+    fs.files[kIni] = "[Page]\n" + sound;
     EXPECT_EQ(loadWindowGeometry(profile), std::nullopt);
-}
 
-TEST_F(AppSettingsTest, AWindowGeometryWriteThatFailsStopsThereAndSaysSo)
-{
+    // A write that fails stops there and says so: the two keys written before
+    // it stay, the rest are not written.
+    fs.files.clear();
     int writes = 0;
     fs.fails = [&writes](const test::FakeFileSystem::Call& call) { return call.op == "write" && ++writes == 3; };
     const FileResult result = saveWindowGeometry(profile, WindowGeometry{1, 2, 300, 400, false});
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.error.find(kIni), std::string::npos) << result.error;
-    // The two keys written before the failure stay; the rest are not written.
-    EXPECT_EQ(profile.read("Window", "Left"), "1");
-    EXPECT_EQ(profile.read("Window", "Top"), "2");
-    EXPECT_EQ(profile.read("Window", "Width", "missing"), "missing");
-    EXPECT_EQ(profile.read("Window", "Maximized", "missing"), "missing");
+    EXPECT_EQ(profile.read("Window", "Left") + profile.read("Window", "Top") + profile.read("Window", "Width", "-")
+                  + profile.read("Window", "Maximized", "-"),
+              "12--");
     EXPECT_EQ(loadWindowGeometry(profile), std::nullopt);
 }
 
@@ -142,6 +134,9 @@ TEST(SettingsLocation, BesideTheExecutableWhenItsFolderIsWritableElseWithTheUser
         EXPECT_EQ(settingsFilePath(executable, writable, home), expected);
         EXPECT_EQ(asked, executable == "selen" ? "." : executable.substr(0, executable.rfind('/')));
     }
+    // A system copy keeps its settings with the user even where its folder is writable.
+    EXPECT_EQ(settingsFilePath("/usr/bin/selen", [](const std::string&) { return true; }, home),
+              "/home/me/.config/selen/selen.ini");
     // Otherwise in the user's configuration folder.
     const std::pair<Environment, std::string> otherwise[] = {
         {{{"XDG_CONFIG_HOME", "/xdg"}, {"HOME", "/home/me"}}, "/xdg/selen/selen.ini"},
@@ -171,14 +166,6 @@ TEST(SettingsLocation, BesideTheExecutableWhenItsFolderIsWritableElseWithTheUser
     EXPECT_FALSE(blocked.ok);
     EXPECT_NE(blocked.error.find(dir.path("file")), std::string::npos) << blocked.error;
     EXPECT_FALSE(createSettingsFolder(dir.path("file/selen.ini")).ok);
-}
-
-TEST(SettingsLocation, ASystemCopyKeepsItsSettingsWithTheUserEvenWhenItsFolderIsWritable)
-{
-    const Environment home{{"HOME", "/root"}};
-    const auto writable = [](const std::string&) { return true; };
-    EXPECT_EQ(settingsFilePath("/usr/bin/selen", writable, home), "/root/.config/selen/selen.ini");
-    EXPECT_EQ(settingsFilePath("/opt/selen/selen", writable, home), "/opt/selen/selen.ini");
 }
 
 }  // namespace
