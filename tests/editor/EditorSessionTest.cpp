@@ -48,7 +48,6 @@ TEST(EditorSessionStart, RestoresTheRecordedPageWithTheYearPreset)
         EXPECT_EQ(f.session.importMenuEnabled(), importEnabled);
         EXPECT_EQ(f.session.caption(), kFreshCaption);
         EXPECT_EQ(f.session.report().observations.front().columns(columns::kYear), "2026");
-        EXPECT_EQ(f.session.reportFolder(), "/opt/selen");
         EXPECT_FALSE(f.session.hasUnsavedWork());
         EXPECT_TRUE(f.dialogs.shown.empty());
         EXPECT_EQ(f.session.outputEditor.text(), page == pages::kOutput ? buildReportText(f.session.report()) : "");

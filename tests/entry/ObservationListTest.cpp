@@ -78,11 +78,6 @@ TEST(ObservationList, AddAppendsOnlyAfterANonBlankLastRecordAndStopsAt999)
         EXPECT_EQ(f.recalls + f.loads, adds ? 2 : 0);
         EXPECT_TRUE(f.numbered());
     }
-    Fixture twice({event("7")});
-    twice.list.add();
-    twice.list.add();
-    EXPECT_EQ(twice.list.size(), 2u);
-
     Fixture f(events(998));
     f.list.add();
     f.list.putSelected(kYear, "2008");
