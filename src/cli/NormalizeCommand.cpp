@@ -6,6 +6,7 @@
 #include "report/ReportReader.h"
 #include "report/ReportSaver.h"
 #include "report/ReportWriter.h"
+#include "report/TextLines.h"
 
 #include <optional>
 
@@ -87,7 +88,8 @@ int NormalizeCommand::execute(const std::vector<std::string>& args, std::ostream
         return kExitFailure;
     }
 
-    ReadReport read = parseReportText(bytes);
+    const std::vector<std::string_view> lines = splitLines(bytes);
+    ReadReport read = parseReportLines(lines);
     if (read.recordsLeftOut > 0) {
         err << "selen-report normalize: " << parsed->input << " holds "
             << ObservationItem::kMaxRecords + read.recordsLeftOut << " records; a report holds at most "
@@ -96,22 +98,19 @@ int NormalizeCommand::execute(const std::vector<std::string>& args, std::ostream
     }
     // Whatever reading passes over or cuts is said, line by line, and the
     // file is written without it only when asked to.
-    std::size_t losses = 0;
-    for (const Problem& p : checkReportText(bytes)) {
-        if (!losesText(p))
-            continue;
-        ++losses;
+    const std::vector<Problem> lost = readingProblems(bytes, lines, read);
+    for (const Problem& p : lost) {
         err << "selen-report normalize: " << parsed->input << ':' << p.line << ": ";
         if (std::string where = problemPlace(p); !where.empty())
             err << where << ": ";
         err << problemMessage(p) << '\n';
     }
-    if (losses > 0 && !parsed->force) {
-        err << "selen-report normalize: nothing was written: " << losses << (losses == 1 ? " line" : " lines")
+    if (!lost.empty() && !parsed->force) {
+        err << "selen-report normalize: nothing was written: " << lost.size() << (lost.size() == 1 ? " line" : " lines")
             << " above would not be kept as they are; correct them, or give --force to write the report without them\n";
         return kExitProblems;
     }
-    if (losses > 0)
+    if (!lost.empty())
         err << "selen-report normalize: --force: the report is written without the text above\n";
 
     ToolQuestions questions(err);

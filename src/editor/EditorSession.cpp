@@ -5,6 +5,7 @@
 #include "imports/NorvaleTiming.h"
 #include "imports/PastedRecords.h"
 #include "report/Cp932.h"
+#include "report/ReportCheck.h"
 #include "report/ReportReader.h"
 #include "report/ReportSaver.h"
 #include "report/ReportWriter.h"
@@ -194,8 +195,10 @@ void EditorSession::applyEditorText()
 
 void EditorSession::parseEditorText()
 {
-    problems_.keepReaderFindings(readEditor.text(), ruleContext());
-    ReadReport read = parseReportText(readEditor.text());
+    const std::string& text = readEditor.text();
+    const std::vector<std::string_view> lines = splitLines(text);
+    ReadReport read = parseReportLines(lines);
+    problems_.keepReaderFindings(readingProblems(text, lines, read));
     report_ = std::move(read.report);
     observations.replaceAll();
     sites.replaceAll();
@@ -381,9 +384,9 @@ RuleContext EditorSession::ruleContext()
     return RuleContext{today.year, today.month, today.day, observationPage.photometry.checked()};
 }
 
-void EditorSession::refreshProblems()
+bool EditorSession::refreshProblems()
 {
-    problems_.refresh(report_, ruleContext());
+    return problems_.refresh(report_, ruleContext());
 }
 
 void EditorSession::showContentsHelp()

@@ -124,8 +124,8 @@ public:
     // The problems of the report as it stands (and what the reader passed
     // over when it was last opened or applied), computed on request:
     // refreshProblems() is for the window to call after a pause, never on
-    // a keystroke.
-    void refreshProblems();
+    // a keystroke. False when the list is the one it was.
+    bool refreshProblems();
     const ProblemList& problems() const { return problems_; }
 
     HeaderPage header;

@@ -3,7 +3,6 @@
 #include "Pages.h"
 
 #include "report/Cp932.h"
-#include "report/ReportCheck.h"
 
 #include <algorithm>
 
@@ -12,12 +11,6 @@ namespace selen {
 namespace {
 
 using enum ProblemCode;
-
-// What the reader passes over or cuts: found in the text only.
-bool isReaderFinding(ProblemCode code)
-{
-    return code <= TooManyObservers;
-}
 
 // The offending characters as UTF-8, quoted; bytes that are not CP932 as "?".
 std::string quoted(const std::string& cp932)
@@ -48,7 +41,7 @@ std::string fieldName(const Problem& p)
 // Where the problem is, as the pages name it.
 std::string place(const Problem& p)
 {
-    if (isReaderFinding(p.code))
+    if (losesText(p))
         return "読み込んだ報告書の" + number(p.line) + "行目: ";
     if (p.record > 0)
         return "観測 " + number(p.record) + ": ";
@@ -140,7 +133,7 @@ std::string problemText(const Problem& problem)
 ProblemTarget problemTarget(const Problem& p)
 {
     ProblemTarget target;
-    if (isReaderFinding(p.code)) {
+    if (losesText(p)) {
         target.page = pages::kRead;
         target.textLine = p.line;
         target.formName = "Memo2";
@@ -163,24 +156,21 @@ ProblemTarget problemTarget(const Problem& p)
     return target;
 }
 
-void ProblemList::keepReaderFindings(std::string_view text, const RuleContext& context)
+bool ProblemList::refresh(const Report& report, const RuleContext& context)
 {
-    readerFindings_.clear();
-    for (Problem& p : checkReportText(text, context)) {
-        if (isReaderFinding(p.code))
-            readerFindings_.push_back(std::move(p));
-    }
-}
-
-void ProblemList::refresh(const Report& report, const RuleContext& context)
-{
-    std::vector<Problem> found = checkReport(report, context);
+    std::vector<Problem> found = readerFindings_;
+    checkReportItems(report, context, ItemLines{}, found);
+    const auto same = [](const Problem& p, const ListedProblem& listed) { return p == listed.problem; };
+    if (std::equal(found.begin(), found.end(), items_.begin(), items_.end(), same))
+        return false;
     items_.clear();
-    items_.reserve(readerFindings_.size() + found.size());
-    for (const std::vector<Problem>* list : {&readerFindings_, &found}) {
-        for (const Problem& p : *list)
-            items_.push_back(ListedProblem{p, problemText(p), problemTarget(p)});
+    items_.reserve(found.size());
+    for (Problem& p : found) {
+        std::string text = problemText(p);
+        ProblemTarget target = problemTarget(p);
+        items_.push_back(ListedProblem{std::move(p), std::move(text), std::move(target)});
     }
+    return true;
 }
 
 }  // namespace selen

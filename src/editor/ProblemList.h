@@ -38,12 +38,14 @@ ProblemTarget problemTarget(const Problem& problem);
 // then the problems of the report as it stands now.
 class ProblemList {
 public:
-    // The text just read: its passed-over lines are kept for the list.
-    void keepReaderFindings(std::string_view text, const RuleContext& context);
+    // What reading the text just opened or applied passed over or cut
+    // (readingProblems), listed until the next open or apply.
+    void keepReaderFindings(std::vector<Problem> findings) { readerFindings_ = std::move(findings); }
     void forgetReaderFindings() { readerFindings_.clear(); }
 
-    // Computes the list afresh for the report as it stands.
-    void refresh(const Report& report, const RuleContext& context);
+    // Computes the list afresh for the report as it stands; false when it
+    // is the list it was, so that nothing shown needs redrawing.
+    bool refresh(const Report& report, const RuleContext& context);
     const std::vector<ListedProblem>& items() const { return items_; }
 
 private:

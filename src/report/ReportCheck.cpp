@@ -131,14 +131,16 @@ void recordLineProblems(std::string_view line, std::string_view next, std::size_
     }
 }
 
+bool byLine(const Problem& a, const Problem& b)
+{
+    return a.line < b.line;
+}
+
 }  // namespace
 
-std::vector<Problem> checkReportText(std::string_view text, const RuleContext& context)
+std::vector<Problem> readingProblems(std::string_view text, const Lines& lines, const ReadReport& read)
 {
-    const Lines lines = splitLines(text);
-    const ReadReport read = parseReportLines(lines);
-
-    // What the reading loses or changes: few, sorted by line on their own.
+    // Few, sorted by line on their own.
     std::vector<Problem> problems;
     const bool byteOrderMark = text.starts_with(kByteOrderMark);
     if (byteOrderMark)
@@ -148,8 +150,15 @@ std::vector<Problem> checkReportText(std::string_view text, const RuleContext& c
         const std::size_t at = read.recordLines[i];
         recordLineProblems(lines[at - 1], at < lines.size() ? lines[at] : std::string_view{}, at, i + 1, problems);
     }
-    const auto byLine = [](const Problem& a, const Problem& b) { return a.line < b.line; };
     std::stable_sort(problems.begin(), problems.end(), byLine);
+    return problems;
+}
+
+std::vector<Problem> checkReportText(std::string_view text, const RuleContext& context)
+{
+    const Lines lines = splitLines(text);
+    const ReadReport read = parseReportLines(lines);
+    std::vector<Problem> problems = readingProblems(text, lines, read);
 
     // The rules of the items, possibly thousands, come in line order when
     // the file has its blocks in the usual order; they are merged in after

@@ -254,8 +254,7 @@ private:
         long long year = 0;
         if (!required(FieldId::Year)) {
             const std::string_view yearColumns = item.columns(columns::kYear);
-            for (char c : yearColumns)
-                year = c >= '0' && c <= '9' ? year * 10 + (c - '0') : year;
+            year = lineYear(yearColumns);
             if (!isRecordYear(year)) {
                 add(YearOutOfRange, FieldId::Year, columns::kYear, yearColumns);
                 year = 0;

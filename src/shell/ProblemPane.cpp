@@ -59,25 +59,15 @@ ProblemPane::ProblemPane(EditorSession& session, std::function<void(const Proble
 void ProblemPane::refresh()
 {
     pause_->stop();
-    session_.refreshProblems();
-    follow();
-}
-
-void ProblemPane::follow()
-{
+    const bool changed = session_.refreshProblems();
     const auto& items = session_.problems().items();
     count_->setText(QStringLiteral("問題 %1 件").arg(items.size()));
-    std::vector<std::string> texts;
-    texts.reserve(items.size());
-    for (const ListedProblem& item : items)
-        texts.push_back(item.text);
-    if (texts == shown_)
+    if (!changed)
         return;
-    shown_ = std::move(texts);
     const int row = list_->currentRow();
     list_->clear();
-    for (const std::string& text : shown_)
-        list_->addItem(fromUtf8(text));
+    for (const ListedProblem& item : items)
+        list_->addItem(fromUtf8(item.text));
     if (row >= 0 && row < list_->count())
         list_->setCurrentRow(row);
 }

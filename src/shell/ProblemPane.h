@@ -3,8 +3,6 @@
 #include <QDockWidget>
 
 #include <functional>
-#include <string>
-#include <vector>
 
 class QListWidget;
 class QPushButton;
@@ -32,14 +30,11 @@ public:
     void refresh();
 
 private:
-    void follow();
-
     EditorSession& session_;
     std::function<void(const ProblemTarget&)> goTo_;
     QListWidget* list_;
     QPushButton* count_;
     QTimer* pause_;
-    std::vector<std::string> shown_;
 };
 
 }  // namespace selen::shell

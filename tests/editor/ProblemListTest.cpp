@@ -1,0 +1,43 @@
+// The window's problem list: each problem in the window's words and where it
+// is mended. A year outside 1600-2200 is a line the reader passed over when
+// it stands in a file, and a field to correct when a record holds it.
+#include "../report/TestSupport.h"
+
+#include "editor/ProblemList.h"
+#include "report/ReportCheck.h"
+#include "report/ReportReader.h"
+#include "report/TextLines.h"
+
+#include <gtest/gtest.h>
+
+using namespace selen;
+using namespace selen::test;
+
+TEST(ProblemList, AYearOutOfRangeIsMendedWhereItStands)
+{
+    Report report = completeReport();
+    report.observations[1].put(columns::kYear, "1599");
+    ProblemList list;
+    ASSERT_TRUE(list.refresh(report, {}));
+    ASSERT_EQ(list.items().size(), 1u);
+    EXPECT_EQ(list.items()[0].text, "観測 2: 年が1600〜2200の範囲にありません");
+    const ProblemTarget& held = list.items()[0].target;
+    EXPECT_EQ(held.page, 3);
+    EXPECT_EQ(held.record, 2u);
+    EXPECT_EQ(held.textLine, 0u);
+    EXPECT_EQ(held.formName, "Edit23");
+    EXPECT_FALSE(list.refresh(report, {}));  // the list it was: nothing to redraw
+
+    const std::string text = crlf({"Place name     Hachioji", "Email address  t@example.jp", "15990315101010"});
+    const std::vector<std::string_view> lines = splitLines(text);
+    const ReadReport read = parseReportLines(lines);
+    list.keepReaderFindings(readingProblems(text, lines, read));
+    ASSERT_TRUE(list.refresh(read.report, {}));
+    ASSERT_FALSE(list.items().empty());
+    EXPECT_EQ(list.items()[0].text, "読み込んだ報告書の3行目: 年が1600〜2200の範囲にありません");
+    const ProblemTarget& lost = list.items()[0].target;
+    EXPECT_EQ(lost.page, 0);
+    EXPECT_EQ(lost.record, 0u);
+    EXPECT_EQ(lost.textLine, 3u);
+    EXPECT_EQ(lost.formName, "Memo2");
+}
