@@ -1,6 +1,7 @@
 #include "RegisteredEntries.h"
 
 #include "report/Cp932.h"
+#include "report/StringRoutines.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -59,8 +60,6 @@ std::size_t matchWholeChoice(const std::vector<std::string>& lines, std::string_
     return value.empty() || found == lines.end() ? 0 : static_cast<std::size_t>(found - lines.begin());
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isHexDigit(char c) { return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
 // The surveyed value read as a whole number: decimal with an optional sign,
 // or hexadecimal after "0x" or "0X" in a value longer than two characters.

@@ -2,6 +2,7 @@
 
 #include "entry/ObservationList.h"
 #include "report/Report.h"
+#include "report/StringRoutines.h"
 #include "report/TextLines.h"
 
 namespace selen {
@@ -10,16 +11,6 @@ namespace {
 
 constexpr std::size_t kNumberColumns = 8;  // year, month and day
 constexpr std::size_t kCatalogueColumn = 19;
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool isHexDigit(char c)
-{
-    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
 
 // Leading blanks, an optional sign, then decimal digits, or hexadecimal ones
 // after "$" or "0x"; at least one digit and nothing after the digits.

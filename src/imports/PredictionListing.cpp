@@ -51,11 +51,6 @@ private:
     std::string text_;
 };
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 std::string digitsOf(std::string_view text)
 {
     std::string digits(text);

@@ -107,7 +107,7 @@ void ObservationItem::setCommentFromLine(std::string_view commentLine)
 void ObservationItem::normaliseCertaintyColumn()
 {
     char& certainty = text_[indexOf(columns::kCertainty.first)];
-    if (certainty != ' ' && certainty != '1' && certainty != '2' && certainty != '3')
+    if (!isCertaintyCode(certainty))
         certainty = ' ';
 }
 

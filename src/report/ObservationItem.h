@@ -80,6 +80,12 @@ private:
 // characters reduced to digits, 1 when none remain.
 long long lineYear(std::string_view line);
 
+// True for what the certainty column keeps when read: blank, 1, 2 or 3.
+constexpr bool isCertaintyCode(char c)
+{
+    return c == ' ' || c == '1' || c == '2' || c == '3';
+}
+
 // True for a year the reader takes as a record.
 constexpr bool isRecordYear(long long year)
 {

@@ -1,6 +1,7 @@
 #include "RecordRules.h"
 
 #include "ObservationCodeLists.h"
+#include "StringRoutines.h"
 
 #include <algorithm>
 
@@ -87,32 +88,25 @@ public:
     {
         return listed_[static_cast<std::size_t>(id)][static_cast<unsigned char>(code)];
     }
+    bool coded(FieldId id) const { return coded_[static_cast<std::size_t>(id)]; }
 
 private:
     void add(FieldId id, const CodeList& list)
     {
+        coded_[static_cast<std::size_t>(id)] = true;
         for (const std::string& entry : list.entries()) {
             if (!entry.empty() && entry.front() != ' ')
                 listed_[static_cast<std::size_t>(id)][static_cast<unsigned char>(entry.front())] = true;
         }
     }
     std::array<std::array<bool, 256>, kFieldCount> listed_{};
+    std::array<bool, kFieldCount> coded_{};
 };
 
 const CodeTables& codeTables()
 {
     static const CodeTables tables;
     return tables;
-}
-
-bool hasNonSpace(std::string_view text)
-{
-    return text.find_first_not_of(' ') != std::string_view::npos;
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
 }
 
 // What the page's decimal loads keep: digits and minus signs (a lone point
@@ -168,9 +162,9 @@ FieldContext ReportLetters::context(bool photometryTicked) const
                         std::string_view(observers_.data(), observerCount_)};
 }
 
-bool isListedCode(FieldId id, char code)
+bool isCodedField(FieldId id)
 {
-    return code != ' ' && codeTables().listed(id, code);
+    return codeTables().coded(id);
 }
 
 FieldStates fieldStates(const ObservationItem& item, const FieldContext& context)

@@ -85,9 +85,7 @@ inline FieldState fieldState(const ObservationItem& item, FieldId id, const Fiel
     return fieldStates(item, context)[static_cast<std::size_t>(id)];
 }
 
-// The code a coded column stands for as the page loads it: the column's
-// character when some entry of the field's list begins with it, else a
-// blank (entry 0). Only for the fields written from a fixed code list.
-bool isListedCode(FieldId id, char code);
+// True for the fields written from a fixed code list.
+bool isCodedField(FieldId id);
 
 }  // namespace selen

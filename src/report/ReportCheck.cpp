@@ -2,6 +2,7 @@
 
 #include "Cp932.h"
 #include "ReportReader.h"
+#include "StringRoutines.h"
 #include "TextLines.h"
 
 #include <algorithm>
@@ -14,11 +15,6 @@ using Lines = std::vector<std::string_view>;
 using enum ProblemCode;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 // A line with digits or blanks in the year columns and a full date and
 // time after them: what a record with a lost or mistyped year looks like.
@@ -94,7 +90,7 @@ void recordLineProblems(std::string_view line, std::string_view next, std::size_
                         std::vector<Problem>& out)
 {
     const char certainty = line.size() >= 43 ? line[42] : ' ';
-    if (certainty != ' ' && certainty != '1' && certainty != '2' && certainty != '3') {
+    if (!isCertaintyCode(certainty)) {
         out.push_back(recordProblem(CertaintyReadAsBlank, lineNumber, record, 43, 43, line.substr(42, 1)));
         out.back().field = FieldId::Certainty;
     }
@@ -116,7 +112,7 @@ void recordLineProblems(std::string_view line, std::string_view next, std::size_
                                     line.substr(kSeparator - 1, 1)));
     // The reader takes the line after a record as its comment when it
     // begins with four blanks.
-    if (next.substr(0, ObservationItem::kCommentIndent) != "    ")
+    if (!isCommentLine(next))
         return;
     if (looksLikeRecord(next)) {
         out.push_back(recordProblem(RecordReadAsComment, lineNumber + 1, record, 0, 0, next));
@@ -125,7 +121,7 @@ void recordLineProblems(std::string_view line, std::string_view next, std::size_
     const std::string_view body = next.substr(ObservationItem::kCommentIndent);
     const std::size_t kept = cp932::safeCutLength(body, columns::kCommentArea.width);
     const std::string_view lost = body.substr(kept);
-    if (lost.find_first_not_of(' ') != std::string_view::npos) {
+    if (hasNonSpace(lost)) {
         const std::size_t first = ObservationItem::kCommentIndent + kept + 1;
         out.push_back(recordProblem(CommentTooLong, lineNumber + 1, record, first, next.size(), lost));
     }

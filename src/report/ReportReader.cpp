@@ -19,11 +19,6 @@ bool startsWith(std::string_view line, std::string_view prefix)
     return line.substr(0, prefix.size()) == prefix;
 }
 
-bool isCommentLine(std::string_view line)
-{
-    return startsWith(line, std::string_view("    "));
-}
-
 // The header fields: the first line that begins with the label gives the
 // value (its characters from column 16 on); any later one is passed over.
 struct HeaderField {
@@ -56,6 +51,11 @@ std::optional<std::size_t> messageMarkerLine(const std::vector<std::string_view>
 ReadReport parseReportText(std::string_view text)
 {
     return parseReportLines(splitLines(text));
+}
+
+bool isCommentLine(std::string_view line)
+{
+    return startsWith(line, std::string_view("    "));
 }
 
 ReadReport parseReportLines(const Lines& lines)

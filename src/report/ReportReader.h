@@ -47,6 +47,10 @@ ReadReport parseReportText(std::string_view text);
 // The same, over the text already cut into lines (splitLines).
 ReadReport parseReportLines(const std::vector<std::string_view>& lines);
 
+// True for the line the reader takes as the comment of the record before
+// it: one that begins with four blanks.
+bool isCommentLine(std::string_view line);
+
 // The line of the marker that ends the records, found as the reader finds
 // it: a line right after a record that begins with four blanks is that
 // record's comment, even when it reads like the marker.

@@ -14,11 +14,6 @@ namespace {
 
 using enum ProblemCode;
 
-bool hasNonSpace(std::string_view text)
-{
-    return text.find_first_not_of(' ') != std::string_view::npos;
-}
-
 bool isPrintableAscii(char c)
 {
     return c >= 0x20 && c <= 0x7E;
@@ -101,17 +96,6 @@ std::optional<std::pair<std::size_t, std::size_t>> nonAsciiSpan(std::string_view
         ++last;
     return std::pair{static_cast<std::size_t>(first - line.begin()) + 1, last};
 }
-
-// The fields written from a fixed code list.
-constexpr std::array<bool, kFieldCount> kCodedFields = [] {
-    std::array<bool, kFieldCount> coded{};
-    for (FieldId id : {FieldId::Catalogue, FieldId::Phenomenon, FieldId::Limb, FieldId::Application,
-                       FieldId::TimingMethod1, FieldId::TimingMethod2, FieldId::TimeSource, FieldId::Certainty,
-                       FieldId::DoubleStarComponent, FieldId::LightLevel, FieldId::SkyStability,
-                       FieldId::SkyTransparency, FieldId::Remarks})
-        coded[static_cast<std::size_t>(id)] = true;
-    return coded;
-}();
 
 class ItemChecker {
 public:
@@ -216,7 +200,7 @@ private:
         std::uint64_t candidates = 0;
         for (std::size_t i = static_cast<std::size_t>(FieldId::SecondFraction) + 1; i < kFieldCount; ++i) {
             const bool candidate = states[i] == FieldState::Required
-                                || (states[i] == FieldState::Conditional && kCodedFields[i]);
+                                || (states[i] == FieldState::Conditional && isCodedField(static_cast<FieldId>(i)));
             candidates |= std::uint64_t{candidate} << i;
         }
         for (; candidates != 0; candidates &= candidates - 1) {
@@ -224,7 +208,7 @@ private:
             const std::string_view first = text.substr(field.columns.first - 1, 1);
             if (first != " " && (field.id == FieldId::Site || field.id == FieldId::Observer)) {
                 add(field.id == FieldId::Site ? UnknownSite : UnknownObserver, field.id, field.columns, first);
-            } else if (first != " " && kCodedFields[static_cast<std::size_t>(field.id)]) {
+            } else if (first != " " && isCodedField(field.id)) {
                 // A coded column is entered exactly when its list has the
                 // code; another code shows entry 0: say what it holds.
                 add(CodeNotInList, field.id, field.columns, first);

@@ -8,12 +8,6 @@
 
 namespace selen {
 
-namespace {
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-}  // namespace
 
 void trimRightSpaces(std::string& text)
 {

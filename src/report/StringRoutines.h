@@ -9,6 +9,22 @@
 // double-byte characters.
 namespace selen {
 
+constexpr bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+constexpr bool isHexDigit(char c)
+{
+    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// True when `text` holds anything but the space character.
+constexpr bool hasNonSpace(std::string_view text)
+{
+    return text.find_first_not_of(' ') != std::string_view::npos;
+}
+
 // Removes trailing spaces (only the space character counts).
 void trimRightSpaces(std::string& text);
 
