@@ -245,10 +245,11 @@ void bindText(QLineEdit* edit, TextControl& control, const Refusal& refuse, KeyR
     edit->setValidator(new FieldValidator(edit, control, refuse));
     QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, &control, show](const QString& text) {
         // The validator has let through only what the field takes; a change
-        // rule may still clean the text (a range rule), which show() follows.
-        if (const std::optional<LineEdit> change = lineEdit(control.text(), text, edit->cursorPosition()))
-            control.replace(change->from, change->to, change->inserted);
-        show();
+        // rule may still clean the text (a range rule). A replacement made
+        // notifies, and the line follows from that; otherwise it is put back.
+        const std::optional<LineEdit> change = lineEdit(control.text(), text, edit->cursorPosition());
+        if (!change || !control.replace(change->from, change->to, change->inserted))
+            show();
     });
     control.changed().listen(show);
     edit->installEventFilter(new FieldKeys(edit, control.filter(), std::move(keyRule)));

@@ -70,17 +70,20 @@ ObservationPageView::ObservationPageView(EditorSession& session, const Refusal& 
     layout->addLayout(middle);
     layout->addWidget(listGroup(), 1);
     session_.observationPage.stateChanged.listen([this] { followState(); });
-    session_.yearWanted.listen([this] {
-        if (auto* year = findChild<QWidget*>(QString::fromStdString(session_.observationPage.year.formName())))
-            year->setFocus(Qt::OtherFocusReason);
-    });
+    session_.yearWanted.listen([this] { focusYear(); });
     followState();
 }
 
-KeyRule ObservationPageView::choiceRule(const ChoiceControl& list)
+KeyRule ObservationPageView::fieldRule(const std::string& formName)
 {
     ObservationPage& page = session_.observationPage;
-    return [&page, &list](NavigationKey key, bool empty) { return page.keyRule(list.formName(), key, empty); };
+    return [&page, formName](NavigationKey key, bool empty) { return page.keyRule(formName, key, empty); };
+}
+
+void ObservationPageView::focusYear()
+{
+    if (auto* year = findChild<QWidget*>(QString::fromStdString(session_.observationPage.year.formName())))
+        year->setFocus(Qt::OtherFocusReason);
 }
 
 void ObservationPageView::remember(QWidget* widget)
@@ -113,9 +116,6 @@ void ObservationPageView::focusReturnField()
 QWidget* ObservationPageView::eventGroup()
 {
     ObservationPage& page = session_.observationPage;
-    auto rule = [&page](const TextControl& c) {
-        return [&page, &c](NavigationKey key, bool empty) { return page.keyRule(c.formName(), key, empty); };
-    };
     auto* box = group(QStringLiteral("現象"));
     auto* grid = compactGrid(box);
     grid->addWidget(new QLabel(QStringLiteral("時　刻")), 0, 0, 1, 4);
@@ -123,7 +123,7 @@ QWidget* ObservationPageView::eventGroup()
     int column = 0;
     for (TextControl* c : {&page.year, &page.month, &page.day}) {
         QLineEdit* edit = fixedField(static_cast<int>(c->maxBytes()));
-        bindText(edit, *c, refuse_, rule(*c));
+        bindText(edit, *c, refuse_, fieldRule(c->formName()));
         remember(edit);
         grid->addWidget(edit, 2, column++);
     }
@@ -134,14 +134,14 @@ QWidget* ObservationPageView::eventGroup()
     column = 0;
     for (TextControl* c : {&page.hour, &page.minute, &page.second, &page.fraction}) {
         QLineEdit* edit = fixedField(static_cast<int>(c->maxBytes()));
-        bindText(edit, *c, refuse_, rule(*c));
+        bindText(edit, *c, refuse_, fieldRule(c->formName()));
         remember(edit);
         grid->addWidget(edit, 4, column++);
     }
     auto* phenomenon = new QComboBox;
-    bindChoice(phenomenon, page.phenomenon, choiceRule(page.phenomenon));
+    bindChoice(phenomenon, page.phenomenon, fieldRule(page.phenomenon.formName()));
     auto* limb = new QComboBox;
-    bindChoice(limb, page.limb, choiceRule(page.limb));
+    bindChoice(limb, page.limb, fieldRule(page.limb.formName()));
     auto* graze = new QCheckBox(QStringLiteral("接食観測"));
     bindCheck(graze, page.graze, [&page](NavigationKey key, bool) { return page.keyRule(page.graze.formName(), key, false); });
     remember(graze);
@@ -159,13 +159,10 @@ QWidget* ObservationPageView::eventGroup()
 QWidget* ObservationPageView::objectGroup()
 {
     ObservationPage& page = session_.observationPage;
-    auto rule = [&page](const TextControl& c) {
-        return [&page, &c](NavigationKey key, bool empty) { return page.keyRule(c.formName(), key, empty); };
-    };
     auto* box = group(QStringLiteral("天体"));
     auto* grid = compactGrid(box);
     auto* catalogue = new QComboBox;
-    bindChoice(catalogue, page.catalogue, choiceRule(page.catalogue));
+    bindChoice(catalogue, page.catalogue, fieldRule(page.catalogue.formName()));
     remember(catalogue);
     grid->addWidget(catalogue, 0, 0, 1, 4);
     auto* starCaption = new QLabel(QStringLiteral("恒星"));
@@ -178,29 +175,29 @@ QWidget* ObservationPageView::objectGroup()
     catalogueLabel_->setObjectName(QStringLiteral("Label46"));
     grid->addWidget(catalogueLabel_, 2, 1);
     auto* star = fixedField(6);
-    bindText(star, page.starNumber, refuse_, rule(page.starNumber));
+    bindText(star, page.starNumber, refuse_, fieldRule(page.starNumber.formName()));
     remember(star);
     grid->addWidget(star, 2, 2, 1, 2);
     auto* label30 = new QLabel(QStringLiteral("GSC"));
     label30->setObjectName(QStringLiteral("Label30"));
     grid->addWidget(label30, 3, 0);
     auto* region = fixedField(4);
-    bindText(region, page.gscRegion, refuse_, rule(page.gscRegion));
+    bindText(region, page.gscRegion, refuse_, fieldRule(page.gscRegion.formName()));
     auto* number = fixedField(5);
-    bindText(number, page.gscNumber, refuse_, rule(page.gscNumber));
+    bindText(number, page.gscNumber, refuse_, fieldRule(page.gscNumber.formName()));
     grid->addWidget(region, 3, 1);
     grid->addWidget(number, 3, 2, 1, 2);
     auto* asteroidCaption = new QLabel(QStringLiteral("小惑星による恒星食"));
     asteroidCaption->setObjectName(QStringLiteral("AsteroidGroupCaption"));
     grid->addWidget(asteroidCaption, 4, 0, 1, 2);
     auto* asteroid = fixedField(5);
-    bindText(asteroid, page.asteroidNumber, refuse_, rule(page.asteroidNumber));
+    bindText(asteroid, page.asteroidNumber, refuse_, fieldRule(page.asteroidNumber.formName()));
     grid->addWidget(asteroid, 4, 2, 1, 2);
     auto* planetCaption = new QLabel(QStringLiteral("惑星とその衛星による恒星食"));
     planetCaption->setObjectName(QStringLiteral("PlanetGroupCaption"));
     grid->addWidget(planetCaption, 5, 0, 1, 4);
     auto* planet = new QComboBox;
-    bindChoice(planet, page.planet, choiceRule(page.planet));
+    bindChoice(planet, page.planet, fieldRule(page.planet.formName()));
     grid->addWidget(planet, 6, 0, 1, 4);
     auto* label43 = new QLabel(QStringLiteral("惑星・衛星番号"));
     label43->setObjectName(QStringLiteral("Label43"));
@@ -236,15 +233,12 @@ QWidget* ObservationPageView::objectGroup()
 QWidget* ObservationPageView::methodGroup()
 {
     ObservationPage& page = session_.observationPage;
-    auto rule = [&page](const TextControl& c) {
-        return [&page, &c](NavigationKey key, bool empty) { return page.keyRule(c.formName(), key, empty); };
-    };
     auto* box = group(QStringLiteral("観測方法"));
     auto* grid = compactGrid(box);
     int row = 0;
     for (ChoiceControl* c : {&page.timingMethod1, &page.timingMethod2, &page.timeSource}) {
         auto* combo = new QComboBox;
-        bindChoice(combo, *c, choiceRule(*c));
+        bindChoice(combo, *c, fieldRule(c->formName()));
         remember(combo);
         grid->addWidget(combo, row++, 0, 1, 4);
     }
@@ -255,9 +249,9 @@ QWidget* ObservationPageView::methodGroup()
         line->setContentsMargins(0, 0, 0, 0);
         line->setSpacing(2);
         QLineEdit* w = fixedField(1);
-        bindText(w, whole, refuse_, rule(whole));
+        bindText(w, whole, refuse_, fieldRule(whole.formName()));
         QLineEdit* f = fixedField(static_cast<int>(part.maxBytes()));
-        bindText(f, part, refuse_, rule(part));
+        bindText(f, part, refuse_, fieldRule(part.formName()));
         remember(w);
         remember(f);
         auto* point = new QLabel(QStringLiteral("."));
@@ -301,7 +295,7 @@ QWidget* ObservationPageView::methodGroup()
     grid->addWidget(split(page.signalToNoiseUnits, page.signalToNoiseTenths), row++, 3);
     grid->addWidget(new QLabel(QStringLiteral("時刻測定に用いた光量のレベル")), row, 0, 1, 2);
     auto* light = new QComboBox;
-    bindChoice(light, page.lightLevel, choiceRule(page.lightLevel));
+    bindChoice(light, page.lightLevel, fieldRule(page.lightLevel.formName()));
     remember(light);
     grid->addWidget(light, row++, 2, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("観測方法の登録")), row, 0);
@@ -313,9 +307,6 @@ QWidget* ObservationPageView::methodGroup()
 QWidget* ObservationPageView::conditionsGroup()
 {
     ObservationPage& page = session_.observationPage;
-    auto rule = [&page](const TextControl& c) {
-        return [&page, &c](NavigationKey key, bool empty) { return page.keyRule(c.formName(), key, empty); };
-    };
     auto* box = group(QStringLiteral("観測の状況"));
     auto* grid = compactGrid(box);
     // Two fields a row: caption and list, caption and list.
@@ -324,7 +315,7 @@ QWidget* ObservationPageView::conditionsGroup()
     auto addChoice = [&](const QString& caption, ChoiceControl& c) {
         grid->addWidget(new QLabel(caption), row, column);
         auto* combo = new QComboBox;
-        bindChoice(combo, c, choiceRule(c));
+        bindChoice(combo, c, fieldRule(c.formName()));
         remember(combo);
         grid->addWidget(combo, row, column + 1);
         column = column == 0 ? 2 : 0;
@@ -340,9 +331,9 @@ QWidget* ObservationPageView::conditionsGroup()
     duration->setSpacing(2);
     duration->addWidget(new QLabel(QStringLiteral("瞬間的でない現象: 増減光に要した時間")));
     QLineEdit* whole = fixedField(1);
-    bindText(whole, page.durationWhole, refuse_, rule(page.durationWhole));
+    bindText(whole, page.durationWhole, refuse_, fieldRule(page.durationWhole.formName()));
     QLineEdit* part = fixedField(3);
-    bindText(part, page.durationFraction, refuse_, rule(page.durationFraction));
+    bindText(part, page.durationFraction, refuse_, fieldRule(page.durationFraction.formName()));
     duration->addWidget(whole);
     duration->addWidget(new QLabel(QStringLiteral(".")));
     duration->addWidget(part);
@@ -352,12 +343,12 @@ QWidget* ObservationPageView::conditionsGroup()
     addChoice(QStringLiteral("重星の特徴を示す現象"), page.doubleStar);
     grid->addWidget(new QLabel(QStringLiteral("WDSのｺﾝﾎﾟｰﾈﾝﾄ")), row, 2);
     QLineEdit* wds = fixedField(1);
-    bindText(wds, page.wdsComponent, refuse_, rule(page.wdsComponent));
+    bindText(wds, page.wdsComponent, refuse_, fieldRule(page.wdsComponent.formName()));
     grid->addWidget(wds, row++, 3, Qt::AlignLeft);
     grid->addWidget(new QLabel(QStringLiteral("気温")), row, 0);
     auto* temperatureLine = new QHBoxLayout;
     QLineEdit* temperature = fixedField(3);
-    bindText(temperature, page.temperature, refuse_, rule(page.temperature));
+    bindText(temperature, page.temperature, refuse_, fieldRule(page.temperature.formName()));
     temperatureLine->addWidget(temperature);
     temperatureLine->addWidget(new QLabel(QStringLiteral("℃")));
     temperatureLine->addStretch();
@@ -377,7 +368,7 @@ QWidget* ObservationPageView::siteGroup()
     layout->setSpacing(2);
     for (ChoiceControl* c : {&session_.observations.siteSelector, &session_.observations.observerSelector}) {
         auto* combo = new QComboBox;
-        bindChoice(combo, *c, choiceRule(*c));
+        bindChoice(combo, *c, fieldRule(c->formName()));
         remember(combo);
         combo->setMinimumWidth(420);
         layout->addWidget(combo);
@@ -393,9 +384,7 @@ QWidget* ObservationPageView::commentGroup()
     layout->setContentsMargins(6, 2, 6, 4);
     auto* edit = new QLineEdit;
     edit->setMinimumWidth(55 * 8 + 14);
-    bindText(edit, page.comment, refuse_, [&page](NavigationKey key, bool empty) {
-        return page.keyRule(page.comment.formName(), key, empty);
-    });
+    bindText(edit, page.comment, refuse_, fieldRule(page.comment.formName()));
     remember(edit);
     layout->addWidget(edit);
     return box;
@@ -447,8 +436,7 @@ QWidget* ObservationPageView::listGroup()
     auto thenYear = [this](std::function<void()> command) {
         return [this, command = std::move(command)] {
             command();
-            if (auto* year = findChild<QWidget*>(QString::fromStdString(session_.observationPage.year.formName())))
-                year->setFocus(Qt::OtherFocusReason);
+            focusYear();
         };
     };
     for (const Command& c : {Command{"AddButton", "観測を追加する", thenYear([&records] { records.add(); })},

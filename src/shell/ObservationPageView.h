@@ -41,8 +41,10 @@ private:
     QWidget* legend();
     void followState();
     void remember(QWidget* field);
-    // A choice list's Enter and arrow keys, by its own form name.
-    KeyRule choiceRule(const ChoiceControl& list);
+    // The page's key rule for the field of that form name.
+    KeyRule fieldRule(const std::string& formName);
+    // Puts the focus in the year field of the selected record.
+    void focusYear();
 
     EditorSession& session_;
     Refusal refuse_;
