@@ -165,7 +165,7 @@ QWidget* ObservationPageView::objectGroup()
     bindChoice(catalogue, page.catalogue, fieldRule(page.catalogue.formName()));
     remember(catalogue);
     grid->addWidget(catalogue, 0, 0, 1, 4);
-    auto* starCaption = new QLabel(QStringLiteral("恒星"));
+    auto* starCaption = new QLabel;  // its text and colour follow the page
     starCaption->setObjectName(QStringLiteral("StarGroupCaption"));
     grid->addWidget(starCaption, 1, 0, 1, 4);
     auto* label39 = new QLabel(QStringLiteral("星表番号"));
@@ -187,13 +187,13 @@ QWidget* ObservationPageView::objectGroup()
     bindText(number, page.gscNumber, refuse_, fieldRule(page.gscNumber.formName()));
     grid->addWidget(region, 3, 1);
     grid->addWidget(number, 3, 2, 1, 2);
-    auto* asteroidCaption = new QLabel(QStringLiteral("小惑星による恒星食"));
+    auto* asteroidCaption = new QLabel;  // its text and colour follow the page
     asteroidCaption->setObjectName(QStringLiteral("AsteroidGroupCaption"));
     grid->addWidget(asteroidCaption, 4, 0, 1, 2);
     auto* asteroid = fixedField(5);
     bindText(asteroid, page.asteroidNumber, refuse_, fieldRule(page.asteroidNumber.formName()));
     grid->addWidget(asteroid, 4, 2, 1, 2);
-    auto* planetCaption = new QLabel(QStringLiteral("惑星とその衛星による恒星食"));
+    auto* planetCaption = new QLabel;  // its text and colour follow the page
     planetCaption->setObjectName(QStringLiteral("PlanetGroupCaption"));
     grid->addWidget(planetCaption, 5, 0, 1, 4);
     auto* planet = new QComboBox;
