@@ -116,7 +116,12 @@ int NormalizeCommand::execute(const std::vector<std::string>& args, std::ostream
     ToolQuestions questions(err);
     SaveOutcome saved = saveReportFile(fs_, questions, target, buildReportText(read.report));
     if (saved.status != SaveOutcome::Status::Saved) {
-        err << "selen-report normalize: cannot write " << saved.error << '\n';
+        err << "selen-report normalize: cannot write " << saved.cause;
+        if (!saved.reportLeftAs.empty())
+            err << " (the previous report is kept only as " << saved.reportLeftAs << ")";
+        if (!saved.olderBackupLeftAs.empty())
+            err << " (the older backup is kept as " << saved.olderBackupLeftAs << ")";
+        err << '\n';
         return kExitFailure;
     }
     out << "normalized " << parsed->input << " -> " << target << '\n';

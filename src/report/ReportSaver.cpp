@@ -44,11 +44,6 @@ SaveOutcome failed(std::string cause, std::string reportLeftAs = {}, std::string
 {
     SaveOutcome outcome;
     outcome.status = SaveOutcome::Status::Failed;
-    outcome.error = cause;
-    if (!reportLeftAs.empty())
-        outcome.error += " (the previous report is kept only as " + reportLeftAs + ")";
-    if (!olderBackupLeftAs.empty())
-        outcome.error += " (the older backup is kept as " + olderBackupLeftAs + ")";
     outcome.cause = std::move(cause);
     outcome.reportLeftAs = std::move(reportLeftAs);
     outcome.olderBackupLeftAs = std::move(olderBackupLeftAs);
@@ -76,7 +71,7 @@ SaveOutcome saveReportFile(FileSystem& fs, SaveQuestions& questions, const std::
         return failed(resolved.error);
     const bool targetExists = fs.exists(target);
     if (targetExists && !questions.confirmOverwrite(path))
-        return {SaveOutcome::Status::Declined, false, {}, {}, {}, {}};
+        return {SaveOutcome::Status::Declined, false, {}, {}, {}};
 
     std::optional<unsigned> permissions;
     if (targetExists) {
@@ -137,7 +132,7 @@ SaveOutcome saveReportFile(FileSystem& fs, SaveQuestions& questions, const std::
     // copy of it stays beside the report; the save itself is done.
     if (!aside.empty())
         fs.remove(aside);
-    return {SaveOutcome::Status::Saved, backupMade, {}, {}, {}, {}};
+    return {SaveOutcome::Status::Saved, backupMade, {}, {}, {}};
 }
 
 }  // namespace selen

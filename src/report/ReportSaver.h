@@ -22,10 +22,7 @@ struct SaveOutcome {
     enum class Status { Saved, Declined, Failed };
     Status status = Status::Failed;
     bool backupMade = false;
-    // When Failed: `cause` is the system's words; `error` adds where the
-    // previous files are when they could not all be put back, for a tool to
-    // print as it stands.
-    std::string error;
+    // When Failed: the system's words.
     std::string cause;
     // When Failed and the previous report could not get its name back: the
     // backup name, the only name it still has.

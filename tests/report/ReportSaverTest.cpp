@@ -121,7 +121,7 @@ TEST_P(SaveFaults, PreviousReportAndBackupSurviveEveryFailure)
     const bool linkFailed = std::any_of(fs.calls.begin(), fs.calls.end(),
                                         [&](const Call& call) { return call.op == "link" && c.fails(call); });
     EXPECT_EQ(questions.asked.size(), linkFailed ? 0u : c.before.count(c.path));
-    EXPECT_EQ(outcome.status == Status::Failed, !outcome.error.empty()) << outcome.error;
+    EXPECT_EQ(outcome.status == Status::Failed, !outcome.cause.empty()) << outcome.cause;
     EXPECT_EQ(outcome.reportLeftAs, c.reportLeftAs);
     EXPECT_EQ(outcome.olderBackupLeftAs, c.olderBackupLeftAs);
     const std::string backup = backupNameFor(c.path);
@@ -171,7 +171,7 @@ TEST(ReportSaverOnDisk, AFileSizeLimitFailsTheSaveInsteadOfKillingTheProgram)
         if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
             _exit(3);
         const SaveOutcome outcome = saveOnDisk(dir, "r.LOR");
-        _exit(outcome.status != Status::Failed ? 1 : outcome.error.find("File too large") == std::string::npos ? 2 : 0);
+        _exit(outcome.status != Status::Failed ? 1 : outcome.cause.find("File too large") == std::string::npos ? 2 : 0);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
@@ -211,7 +211,7 @@ TEST(ReportSaverOnDisk, AReportNameOfTheLongestLengthSaves)
     const std::string stem(251, 'n');
     ASSERT_EQ(saveOnDisk(dir, stem + ".LOR", kOld).status, Status::Saved);
     const SaveOutcome again = saveOnDisk(dir, stem + ".LOR");
-    EXPECT_EQ(again.status, Status::Saved) << again.error;
+    EXPECT_EQ(again.status, Status::Saved) << again.cause;
     EXPECT_EQ(dir.contents(), (Files{{stem + ".LOR", kNew}, {stem + ".LBK", kOld}}));
 }
 
@@ -250,7 +250,7 @@ TEST(ReportSaverOnDisk, SavingOverALinkSavesTheFileItNames)
         PosixFileSystem fs;
         RecordingQuestions questions;
         const SaveOutcome outcome = saveReportFile(fs, questions, dir.path(chosen), kNew);
-        EXPECT_EQ(outcome.status, Status::Saved) << chosen << ": " << outcome.error;
+        EXPECT_EQ(outcome.status, Status::Saved) << chosen << ": " << outcome.cause;
         EXPECT_EQ(questions.asked, std::vector<std::string>{dir.path(chosen)});
         EXPECT_EQ(dir.contents("real"), (Files{{"r.LOR", kNew}, {"r.LBK", kOld}})) << chosen;
         EXPECT_EQ(dir.contents(), (Files{{"real", "/"}, {"link.LOR", "-> real/r.LOR"},
