@@ -17,6 +17,8 @@ struct ProblemTarget {
     std::size_t observer = 0;  // 1-based observer line
     std::size_t textLine = 0;  // 1-based line of the read page's text
     std::string formName;      // the control to focus; empty for none
+
+    friend bool operator==(const ProblemTarget&, const ProblemTarget&) = default;
 };
 
 // One entry of the window's problem list.
